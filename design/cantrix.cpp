@@ -1,0 +1,129 @@
+#include "cantrix.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "rulesreaders.h"
+
+Cantrix::Cantrix(Platform &platform, QObject *parent)
+    : QObject(parent), m_platform(platform)
+{
+    // Direct connections: each handler runs nested, before the statement that set the
+    // selection or the text returns, exactly as the handlers expect.
+    connect(&CategoryCombo, &ListControl::clicked, this, &Cantrix::CategoryCombo_Click);
+    connect(&TypeCombo, &ListControl::clicked, this, &Cantrix::TypeCombo_Click);
+    connect(&Modifier1List, &ListControl::clicked, this, &Cantrix::Modifier1List_Click);
+    connect(&ForceText, &TextControl::changed, this, &Cantrix::ForceText_Change);
+}
+
+QList<ListControl *> Cantrix::lists()
+{
+    return {&CategoryCombo, &CategoryCombo1, &TypeCombo,      &TypeCombo1,
+            &Modifier1List, &Modifier1List1, &Modifier2List,  &Modifier2List1,
+            &Summary1List,  &Summary1List1,  &Summary2List,   &Summary2List1};
+}
+
+QString Cantrix::rulesFilePath() const
+{
+    return RulesFile::pathIn(m_platform.programDirectory());
+}
+
+void Cantrix::Form_Load()
+{
+    StartDesign();
+}
+
+void Cantrix::mnuNew_Click()
+{
+    ClearControls();
+    StartDesign();
+}
+
+void Cantrix::ClearControls()
+{
+    NameText.setText(QString());
+    DrainText.setText(QString());
+    CategoryCombo.clear();
+    TypeCombo.clear();
+    // Runs the force handler while the old summary rows are still there.
+    ForceText.setText(QStringLiteral("1"));
+    Modifier1List.clear();
+    Modifier2List.clear();
+    DescriptionText.setText(QString());
+    Summary1List.clear();
+    Summary2List.clear();
+    CategoryCombo1.clear();
+    TypeCombo1.clear();
+    Modifier1List1.clear();
+    Modifier2List1.clear();
+    Summary1List1.clear();
+    Summary2List1.clear();
+}
+
+void Cantrix::StartDesign()
+{
+    QDir::setCurrent(m_platform.programDirectory());
+    CreationDate.clear();
+
+    const QString path = rulesFilePath();
+    if (!QFileInfo::exists(path)) {
+        m_platform.showWarning(QString::fromLatin1(missingRulesTitle), QString::fromLatin1(missingRulesText));
+        closeWindow();
+        return;
+    }
+    const RulesFile::Contents rules = RulesFile::load(path);
+    if (!rules.ok) {
+        m_platform.showWarning(tr("File Unreadable!"),
+                               tr("Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run")
+                                   .arg(QDir::toNativeSeparators(path), rules.error));
+        closeWindow();
+        return;
+    }
+    m_rulesProblemReported = false;
+
+    const RulesReaders::CategoriesAndTypes found = RulesReaders::categoriesAndTypes(rules.lines);
+    for (const RulesReaders::Entry &category : found.categories) {
+        CategoryCombo.append(category.text);
+        CategoryCombo1.append(category.tokens);
+    }
+    for (const RulesReaders::Entry &type : found.types) {
+        TypeCombo.append(type.text);
+        TypeCombo1.append(type.tokens);
+    }
+
+    Summary1List.clear();
+    Summary1List1.clear();
+    Summary1List.insert(0, QString::fromLatin1(chooseCategory));
+    Summary1List.insert(1, QString::fromLatin1(chooseType));
+    Summary1List.insert(2, QString::fromLatin1(chooseForce));
+    // The modifier summary gets no blank rows: it must never hold twin rows its partner lacks.
+    for (int i = 0; i < summaryTwinBlankRows; ++i)
+        Summary1List1.append(QStringLiteral(" "));
+
+    if (CategoryCombo.count() > 0)
+        CategoryCombo.setSelectedIndex(0);
+    if (TypeCombo.count() > 0)
+        TypeCombo.setSelectedIndex(0);
+}
+
+void Cantrix::closeWindow()
+{
+    m_closed = true;
+    m_platform.closeMainWindow();
+    emit closed();
+}
+
+QStringList Cantrix::rulesLinesForHandler()
+{
+    RulesFile::Contents rules = RulesFile::load(rulesFilePath());
+    if (!rules.ok) {
+        if (!m_rulesProblemReported) {
+            m_platform.showStatus(tr("The rules data file %1 cannot be read (%2): nothing can be listed from it.")
+                                      .arg(QDir::toNativeSeparators(rulesFilePath()), rules.error));
+            m_rulesProblemReported = true;
+        }
+        return {};
+    }
+    m_rulesProblemReported = false;
+    return std::move(rules.lines);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "listcontrol.h"
+#include "platform.h"
+#include "rulesfile.h"
+#include "textcontrol.h"
+
+// The design window as a model: its controls are the spell being composed. Every visible
+// list has a hidden twin (same name followed by "1") whose row i holds the token string of
+// row i of its partner; the drain code is computed from the twins alone. Handlers carry the
+// names of the control and event they answer, so a reader can follow a user's click from the
+// view straight into the handler it runs.
+class Cantrix final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Cantrix)
+
+public:
+    // The summary rows a fresh window shows before anything is chosen.
+    static constexpr auto chooseCategory = "Choose Category";
+    static constexpr auto chooseType = "Choose Type";
+    static constexpr auto chooseForce = "Choose Force";
+    // Blank rows StartDesign gives the category/type/force twin; only rows 0 to 2 are ever used.
+    static constexpr int summaryTwinBlankRows = 21;
+    // Only these first rows of the modifier summary are searched for duplicates and counted.
+    static constexpr int countedSummaryRows = 13;
+    // Rows of the modifier summary are grouped by this many leading characters.
+    static constexpr int groupPrefixLength = 6;
+    static constexpr auto missingRulesTitle = "File Missing!";
+    static constexpr auto missingRulesText =
+        "Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run";
+
+    explicit Cantrix(Platform &platform, QObject *parent = nullptr);
+
+    Platform &platform() const { return m_platform; }
+
+    // Visible controls.
+    TextControl NameText{QStringLiteral("NameText")};
+    TextControl ForceText{QStringLiteral("ForceText"), QStringLiteral("1")};
+    TextControl DrainText{QStringLiteral("DrainText")};
+    TextControl DescriptionText{QStringLiteral("DescriptionText")};
+    ListControl CategoryCombo{QStringLiteral("CategoryCombo")};
+    ListControl TypeCombo{QStringLiteral("TypeCombo")};
+    ListControl Modifier1List{QStringLiteral("Modifier1List")};
+    ListControl Modifier2List{QStringLiteral("Modifier2List")};
+    ListControl Summary1List{QStringLiteral("Summary1List")};
+    ListControl Summary2List{QStringLiteral("Summary2List")};
+
+    // Hidden twins and the hidden text of the modifier last clicked.
+    ListControl CategoryCombo1{QStringLiteral("CategoryCombo1")};
+    ListControl TypeCombo1{QStringLiteral("TypeCombo1")};
+    ListControl Modifier1List1{QStringLiteral("Modifier1List1")};
+    ListControl Modifier2List1{QStringLiteral("Modifier2List1")};
+    ListControl Summary1List1{QStringLiteral("Summary1List1")};
+    ListControl Summary2List1{QStringLiteral("Summary2List1")};
+    TextControl Text2{QStringLiteral("Text2")};
+
+    // The creation date of the spell being edited; "" for a spell never saved nor opened.
+    QString CreationDate;
+
+    // Every list, visible ones first, in the order the scenario driver dumps them.
+    QList<ListControl *> lists();
+
+    // Whether the window has been closed (rules data file missing or unreadable).
+    bool isClosed() const { return m_closed; }
+
+    // Window load and New.
+    void Form_Load();
+    void StartDesign();
+    void ClearControls();
+    void mnuNew_Click();
+
+    // Category, type and force.
+    void CategoryCombo_Click();
+    void TypeCombo_Click();
+    void ForceText_Change();
+
+    // Modifiers, options and the summary.
+    void Modifier1List_Click();
+    void Modifier1List_DblClick();
+    void Modifier2List_DblClick();
+    void RemoveCommand_Click();
+
+    void CalculateDrain();
+
+    // The rules data file in the program directory.
+    QString rulesFilePath() const;
+
+    // A user's double-click on a row of Modifier1List: the first click selects it (and runs
+    // Modifier1List_Click when the selection moves), then the double-click handler runs.
+    void userDoubleClickModifier(int row);
+    // A user's double-click on a row of Modifier2List.
+    void userDoubleClickOption(int row);
+
+signals:
+    // The window was closed from inside a handler.
+    void closed();
+
+private:
+    // Reads the rules data file for a handler that runs after start-up. An unreadable file
+    // lists nothing; the user hears of it once in the status bar, until it reads again.
+    QStringList rulesLinesForHandler();
+    void closeWindow();
+    static QString groupPrefix(const QString &text);
+
+    Platform &m_platform;
+    bool m_closed = false;
+    bool m_rulesProblemReported = false;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// A list as the design window's handlers see it: ordered rows, a selected index, and a
+// click event that fires synchronously whenever the selection moves to a different row,
+// whether the user or code moved it. The rules of this model are deliberately our own
+// (no widget class decides them): reading past the end gives "", nothing is ever sorted,
+// and filling or emptying a list never raises the click event.
+class ListControl final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListControl)
+
+public:
+    explicit ListControl(const QString &name, QObject *parent = nullptr);
+
+    QString name() const { return m_name; }
+
+    int count() const { return int(m_rows.size()); }
+    const QStringList &rows() const { return m_rows; }
+    // Row i, or "" for an index outside the list.
+    QString row(int i) const;
+
+    void append(const QString &text);
+    // Inserts at i (0..count); an index past the end appends. The selection moves with its row.
+    void insert(int i, const QString &text);
+    // Removes row i; an index outside the list is ignored. Removing the selected row leaves no
+    // selection; a selection below the removed row moves up with its row.
+    void remove(int i);
+    // Empties the list and leaves no selection.
+    void clear();
+
+    int selectedIndex() const { return m_selected; }
+    // The text of the selected row, "" when nothing is selected.
+    QString text() const { return row(m_selected); }
+    // Selects row i (-1 for none). Moving the selection to a different row raises clicked()
+    // before this returns; an index outside the list is ignored.
+    void setSelectedIndex(int i);
+
+signals:
+    // The control's click event: the selection moved to a different row.
+    void clicked();
+    // Rows or selection changed in any way; lets a view mirror the list.
+    void changed();
+
+private:
+    QString m_name;
+    QStringList m_rows;
+    int m_selected = -1;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The rules data file: read whole, decoded, and cut into lines. Lines end at CR LF or LF
+// (a lone CR is a character of its line); a last line without a line end counts like the
+// others. Files are UTF-8, or Windows-1252 where the bytes are not valid UTF-8, so files
+// saved by older 8-bit editors keep their accented letters.
+class RulesFile
+{
+public:
+    static constexpr auto fileName = "GX2Mod.dat";
+
+    enum class Encoding { Utf8, Windows1252 };
+
+    struct Contents
+    {
+        bool ok = false;
+        QString error;           // why the file could not be read, when !ok
+        Encoding encoding = Encoding::Utf8;
+        QStringList lines;
+    };
+
+    // The rules data file's path inside the program directory.
+    static QString pathIn(const QString &programDirectory);
+
+    static Contents load(const QString &path);
+    // Decoding and line splitting of bytes already read; load() uses it, and so do tests.
+    static Contents decode(const QByteArray &bytes);
+};

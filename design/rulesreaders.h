@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The readers of the rules data file, each a single pass over its lines.
+namespace RulesReaders {
+
+// A listed name or text with the token string that goes with it.
+struct Entry
+{
+    QString text;
+    QString tokens;
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+struct CategoriesAndTypes
+{
+    QList<Entry> categories;
+    QList<Entry> types;
+};
+
+// Every category line and every type line of the file, in file order.
+CategoriesAndTypes categoriesAndTypes(const QStringList &lines);
+
+// The modifier lines of every section opened by a category line named `category`
+// (the whole trimmed name field is compared, so names past 15 characters work too).
+QList<Entry> categoryModifiers(const QStringList &lines, const QString &category);
+
+// The option lines of the modifier whose line is exactly `modifierText`, in the sections of
+// `category`. A modifier line that carries anything besides its text owns no options.
+QList<Entry> modifierOptions(const QStringList &lines, const QString &category,
+                             const QString &modifierText);
+
+// Whether that modifier owns at least one option line; stops at the first one.
+bool ownsOption(const QStringList &lines, const QString &category, const QString &modifierText);
+
+} // namespace RulesReaders

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mapfile -t packages < <(grep -h -v -E '^\s*(#|$)' tools/build-packages.txt tools/test-packages.txt)
+tools/ensure-packages.sh "${packages[@]}"
+
+build_dir=${BUILD_DIR:-build-tests}
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug ${CMAKE_EXTRA_ARGS:-}
+cmake --build "$build_dir"
+export QT_QPA_PLATFORM=offscreen
+cd "$build_dir"
+ctest --output-on-failure --timeout 300 "$@"
