@@ -100,10 +100,12 @@ void Cantrix::StartDesign()
     for (int i = 0; i < summaryTwinBlankRows; ++i)
         Summary1List1.append(QStringLiteral(" "));
 
+    m_startupLines = &rules.lines;
     if (CategoryCombo.count() > 0)
         CategoryCombo.setSelectedIndex(0);
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
+    m_startupLines = nullptr;
 }
 
 void Cantrix::closeWindow()
@@ -115,6 +117,8 @@ void Cantrix::closeWindow()
 
 QStringList Cantrix::rulesLinesForHandler()
 {
+    if (m_startupLines)
+        return *m_startupLines; // shared, not copied
     RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
         if (!m_rulesProblemReported) {
