@@ -38,11 +38,11 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
         const std::string name = run.run_name.function_name;
         const double us = toMicroseconds(run.GetAdjustedRealTime(), run.time_unit);
         if (run.run_type == Run::RT_Aggregate) {
-            if (run.aggregate_name == "median") {
+            if (run.aggregate_name == "min") {
                 m_microseconds[name] = us;
-                m_fromMedian[name] = true;
+                m_fromAggregate[name] = true;
             }
-        } else if (!m_fromMedian[name]) {
+        } else if (!m_fromAggregate[name]) {
             m_microseconds[name] = us;
         }
     }
@@ -60,7 +60,7 @@ void RatioReporter::printSummary()
     for (const auto &[name, us] : m_microseconds)
         labels.insert(split(name).first);
 
-    std::printf("\nSummary (real time per call; ratio = handler / baseline of the same run)\n");
+    std::printf("\nSummary (real time per call, fastest of the repetitions; ratio = handler / baseline of the same run)\n");
     std::printf("%-10s %-24s %12s %-20s %12s %7s  %s\n", "file", "what", "time (us)", "baseline",
                 "base (us)", "ratio", "target");
     for (const std::string &label : labels) {

@@ -8,7 +8,7 @@
 
 // Console output as usual, and at the end a summary that sets every handler beside the
 // baseline measured in the same run, with the ratio and whether its target is met.
-// With repetitions, the median of the repetitions is used.
+// With repetitions, the fastest repetition (the "min" statistic the benchmarks add) is used.
 class RatioReporter final : public benchmark::ConsoleReporter
 {
 public:
@@ -23,6 +23,6 @@ private:
 
     // Real time per iteration in microseconds, by benchmark name.
     std::map<std::string, double> m_microseconds;
-    std::map<std::string, bool> m_fromMedian;
+    std::map<std::string, bool> m_fromAggregate;
     bool m_allMet = true;
 };
