@@ -115,7 +115,7 @@ void Cantrix::closeWindow()
     emit closed();
 }
 
-QStringList Cantrix::rulesLinesForHandler()
+std::optional<QStringList> Cantrix::rulesLinesForHandler()
 {
     if (m_startupLines)
         return *m_startupLines; // shared, not copied
@@ -126,7 +126,7 @@ QStringList Cantrix::rulesLinesForHandler()
                                       .arg(QDir::toNativeSeparators(rulesFilePath()), rules.error));
             m_rulesProblemReported = true;
         }
-        return {};
+        return std::nullopt;
     }
     m_rulesProblemReported = false;
     return std::move(rules.lines);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -103,8 +105,8 @@ signals:
 
 private:
     // Reads the rules data file for a handler that runs after start-up. An unreadable file
-    // lists nothing; the user hears of it once in the status bar, until it reads again.
-    QStringList rulesLinesForHandler();
+    // gives no value; the user hears of it once in the status bar, until it reads again.
+    std::optional<QStringList> rulesLinesForHandler();
     void closeWindow();
     static QString groupPrefix(const QString &text);
 

@@ -13,8 +13,14 @@ QString RulesFile::pathIn(const QString &programDirectory)
 RulesFile::Contents RulesFile::load(const QString &path)
 {
     Contents contents;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         contents.error = QStringLiteral("it is a folder, not a file");
+        return contents;
+    }
+    // A pipe would block the reader and a device may never end.
+    if (info.exists() && !info.isFile()) {
+        contents.error = QStringLiteral("it is not a regular file");
         return contents;
     }
     QFile file(path);
@@ -22,9 +28,17 @@ RulesFile::Contents RulesFile::load(const QString &path)
         contents.error = file.errorString();
         return contents;
     }
+    if (file.size() > maxBytes) {
+        contents.error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
+        return contents;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         contents.error = file.errorString();
+        return contents;
+    }
+    if (bytes.contains('\0')) {
+        contents.error = QStringLiteral("it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
         return contents;
     }
     return decode(bytes);

@@ -11,6 +11,9 @@ class RulesFile
 {
 public:
     static constexpr auto fileName = "GX2Mod.dat";
+    // Far beyond any real rules file (they run to tens of kilobytes), yet small enough to be
+    // read whole: a larger file is refused instead of exhausting memory.
+    static constexpr qint64 maxBytes = 64 * 1024 * 1024;
 
     enum class Encoding { Utf8, Windows1252 };
 
@@ -25,6 +28,8 @@ public:
     // The rules data file's path inside the program directory.
     static QString pathIn(const QString &programDirectory);
 
+    // Refuses, with the reason in `error`, what is no rules file: a folder, a device or pipe,
+    // a file over maxBytes, and bytes that hold a NUL (binary data, or UTF-16 text).
     static Contents load(const QString &path);
     // Decoding and line splitting of bytes already read; load() uses it, and so do tests.
     static Contents decode(const QByteArray &bytes);

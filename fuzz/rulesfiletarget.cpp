@@ -1,5 +1,7 @@
 #include "fuzztargets.h"
 
+#include <cstring>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -104,9 +106,17 @@ QString FuzzTargets::rulesFile(const std::uint8_t *data, std::size_t size)
     FolderPlatform platform(folder.path());
     Cantrix model(platform);
     QString broken = exercise(model);
-    // The file is there and readable: no handler may have told the user otherwise.
-    if (broken.isEmpty() && (!platform.warnings.isEmpty() || !platform.statuses.isEmpty()))
-        broken = QStringLiteral("a readable rules file was reported: ")
-            + (platform.warnings + platform.statuses).join(u'|');
-    return broken;
+    if (!broken.isEmpty())
+        return broken;
+    const QString told = (platform.warnings + platform.statuses).join(u'|');
+    // Binary data is refused at start-up with one warning, and the window closes.
+    if (std::memchr(data, 0, size) != nullptr) {
+        if (!model.isClosed() || platform.warnings.size() != 1 || !platform.statuses.isEmpty())
+            return QStringLiteral("binary data was not refused at start-up: ") + told;
+        return QString();
+    }
+    // Any other file is read: no handler may tell the user it cannot be.
+    if (!told.isEmpty())
+        return QStringLiteral("a readable rules file was reported: ") + told;
+    return QString();
 }
