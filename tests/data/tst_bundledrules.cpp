@@ -243,12 +243,20 @@ private slots:
         QCOMPARE(w.DrainText.text(), drain);
     }
 
-    // The build puts the file beside the program, where the program looks for it.
-    void copyBesideTheBuiltProgramIsCurrent()
+    // The build puts the data files beside the program, where the program looks for them.
+    void copiesBesideTheBuiltProgramAreCurrent_data()
     {
-        const QString besideProgram = QStringLiteral(CANTRIX_BUILT_PROGRAM_DIR "/GX2Mod.dat");
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"GX2Mod.dat", "CTXhelp.htm", "GX2-Spell.xsl"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
+    void copiesBesideTheBuiltProgramAreCurrent()
+    {
+        QFETCH(QString, file);
+        const QString besideProgram = QStringLiteral(CANTRIX_BUILT_PROGRAM_DIR "/") + file;
         QVERIFY2(QFile::exists(besideProgram), qPrintable(besideProgram));
-        QCOMPARE(readAll(besideProgram), readAll(sourceRulesPath()));
+        QCOMPARE(readAll(besideProgram), readAll(QStringLiteral(CANTRIX_SOURCE_DATA_DIR "/") + file));
     }
 
 private:
