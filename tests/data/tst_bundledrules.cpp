@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "cantrix.h"
-#include "fakeplatform.h"
+#include "recordingplatform.h"
 
 namespace {
 
@@ -46,10 +46,11 @@ private slots:
 
     void init()
     {
-        m_platform = std::make_unique<FakePlatform>(m_dir.path());
+        m_platform = std::make_unique<RecordingPlatform>(m_dir.path());
         m_window = std::make_unique<Cantrix>(*m_platform);
         m_window->Form_Load();
-        QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.join(u'\n')));
+        QVERIFY(m_platform->warnings.isEmpty());
+        QVERIFY2(m_platform->statusMessages.isEmpty(), qPrintable(m_platform->statusMessages.join(u'\n')));
         QVERIFY(!m_window->isClosed());
     }
 
@@ -261,7 +262,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<Cantrix> m_window;
 };
 

@@ -97,7 +97,7 @@ QByteArray spellDocument(const QString &name, const QString &url, int modifiers)
 
 } // namespace
 
-class TestSpellCard : public QObject
+class TestSpellStylesheet : public QObject
 {
     Q_OBJECT
 
@@ -227,5 +227,5 @@ private:
     QString m_xsltproc;
 };
 
-QTEST_GUILESS_MAIN(TestSpellCard)
-#include "tst_spellcard.moc"
+QTEST_GUILESS_MAIN(TestSpellStylesheet)
+#include "tst_spellstylesheet.moc"
