@@ -9,9 +9,11 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
+#include "arbutton.h"
 #include "cantrix.h"
 #include "controlmirrors.h"
 #include "formstyle.h"
+#include "programicon.h"
 #include "programinfo.h"
 
 namespace {
@@ -80,6 +82,7 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
 {
     setObjectName(QStringLiteral("Cantrix"));
     setWindowTitle(ProgramInfo::title());
+    setWindowIcon(programIcon());
 
     auto *form = new QWidget(this);
     form->setObjectName(QStringLiteral("form"));
@@ -118,6 +121,7 @@ void MainWindow::createControls(QWidget *form)
     auto *descriptionText = field<QPlainTextEdit>(form, "DescriptionText", 1080, 2520, 7815, 1095);
     auto *summary1List = field<QListWidget>(form, "Summary1List", 1080, 3720, 1575, 1200);
     auto *summary2List = field<QListWidget>(form, "Summary2List", 2760, 3720, 6135, 1200);
+    createRemoveCommand(form);
 
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));
@@ -135,6 +139,23 @@ void MainWindow::createControls(QWidget *form)
     modifiers->setRowAction([this](int row) { m_cantrix.userDoubleClickModifier(row); });
     auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this);
     options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
+}
+
+void MainWindow::createRemoveCommand(QWidget *form)
+{
+    // White on the window's teal, turning yellow under the mouse and while it has the focus.
+    auto *removeCommand = new ARButton(form);
+    removeCommand->setObjectName(QStringLiteral("RemoveCommand"));
+    removeCommand->setCaption(tr("Remove"));
+    removeCommand->setFont(FormStyle::tahoma());
+    removeCommand->setForeColor(0x00FFFFFFu);
+    removeCommand->setForeColorOnMouse(0x0000FFFFu);
+    removeCommand->setForeColorOnFocus(0x0000FFFFu);
+    removeCommand->setBackColor(0x004A4917u);
+    removeCommand->setBackColorOnMouse(0x004A4917u);
+    removeCommand->setBorderStyle(ARButton::borderSingle);
+    FormStyle::place(removeCommand, 120, 4560, 855, 355);
+    connect(removeCommand, &ARButton::Click, &m_cantrix, &Cantrix::RemoveCommand_Click);
 }
 
 QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption)

@@ -28,6 +28,7 @@ public:
 
 private:
     void createControls(QWidget *form);
+    void createRemoveCommand(QWidget *form);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
 
