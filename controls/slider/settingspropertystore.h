@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "kqcontrols_export.h"
 #include "propertystore.h"
 
@@ -11,6 +13,8 @@ class QSettings;
 // font as a font; a value written by hand (plain text) is read as that text.
 class KQCONTROLS_EXPORT SettingsPropertyStore final : public PropertyStore
 {
+    Q_DISABLE_COPY_MOVE(SettingsPropertyStore)
+
 public:
     explicit SettingsPropertyStore(QSettings &settings);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "slidersurface.h"
 
 class ARButton;
@@ -11,6 +13,8 @@ class kqAttributeSlider;
 // length crosses between twips and pixels at the control's logical DPI.
 class SliderWidgetSurface final : public SliderSurface
 {
+    Q_DISABLE_COPY_MOVE(SliderWidgetSurface)
+
 public:
     SliderWidgetSurface(kqAttributeSlider &control, ARButton &cmdDown, ARButton &cmdUp, QLabel &lblValue);
 

@@ -249,6 +249,39 @@ private slots:
         QCOMPARE(twipsOf(slider.cmdUp(), "Left"), 2880 - 360);
     }
 
+    void noNumberOnTheRealWidgetIsHarmless_data()
+    {
+        QTest::addColumn<QVariant>("min");
+        QTest::addColumn<QVariant>("max");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("noStep");
+        QTest::addColumn<bool>("labelAtLeft");
+        QTest::newRow("Max 0") << int16(1) << int16(0) << int16(3) << true << true;
+        QTest::newRow("Max text") << int16(1) << QVariant(QStringLiteral("many")) << int16(3) << true << true;
+        QTest::newRow("Min text") << QVariant(QStringLiteral("few")) << int16(6) << int16(3) << false << false;
+        QTest::newRow("Value text") << int16(1) << int16(6) << QVariant(QStringLiteral("some")) << false << true;
+    }
+    void noNumberOnTheRealWidgetIsHarmless()
+    {
+        QFETCH(QVariant, min);
+        QFETCH(QVariant, max);
+        QFETCH(QVariant, value);
+        QFETCH(bool, noStep);
+        QFETCH(bool, labelAtLeft);
+        kqAttributeSlider slider;
+        slider.show();
+        slider.setMin(min);
+        QVERIFY(slider.setMax(max));
+        QVERIFY(slider.setValue(value));
+        QVERIFY(slider.Resize());
+        QCOMPARE(slider.lblValue()->text(), value.toString());
+        QCOMPARE(slider.stepWidth() == 0, noStep);
+        QCOMPARE(slider.valueLabelPosition().x() == 255.0, labelAtLeft);
+        clickTimes(slider.cmdUp(), 2);
+        clickTimes(slider.cmdDown(), 3);
+        QVERIFY(slider.errorString().isEmpty());
+    }
+
     void storedOnlyPropertiesChangeNothingOnScreen()
     {
         kqAttributeSlider slider;
