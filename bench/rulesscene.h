@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "cantrix.h"
-#include "folderplatform.h"
+#include "recordingplatform.h"
 
 // One rules data file made ready for timing: copied as GX2Mod.dat into a program folder of
 // its own, a window model started on it, and the rows the handler benchmarks work on picked
@@ -39,7 +39,7 @@ private:
     QString m_label;
     QString m_error;
     QTemporaryDir m_folder;
-    FolderPlatform m_platform;
+    RecordingPlatform m_platform;
     Cantrix m_model;
     int m_category = -1;
     int m_modifierWithOptions = -1;

@@ -7,7 +7,7 @@
 
 #include "cantrix.h"
 #include "drain.h"
-#include "folderplatform.h"
+#include "recordingplatform.h"
 
 namespace {
 
@@ -103,15 +103,18 @@ QString FuzzTargets::rulesFile(const std::uint8_t *data, std::size_t size)
     }
     file.close();
 
-    FolderPlatform platform(folder.path());
+    RecordingPlatform platform(folder.path(), folder.path());
     Cantrix model(platform);
     QString broken = exercise(model);
     if (!broken.isEmpty())
         return broken;
-    const QString told = (platform.warnings + platform.statuses).join(u'|');
+    QStringList toldLines = platform.statusMessages;
+    for (const RecordingPlatform::Message &warning : platform.warnings)
+        toldLines.append(warning.title + QStringLiteral(": ") + warning.text);
+    const QString told = toldLines.join(u'|');
     // Binary data is refused at start-up with one warning, and the window closes.
     if (std::memchr(data, 0, size) != nullptr) {
-        if (!model.isClosed() || platform.warnings.size() != 1 || !platform.statuses.isEmpty())
+        if (!model.isClosed() || platform.warnings.size() != 1 || !platform.statusMessages.isEmpty())
             return QStringLiteral("binary data was not refused at start-up: ") + told;
         return QString();
     }

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "cantrix.h"
-#include "folderplatform.h"
+#include "recordingplatform.h"
 #include "rulesfaultfiles.h"
 
 using RulesFaultFiles::Fault;
@@ -41,16 +41,16 @@ private slots:
     {
         QFETCH(Fault, fault);
         QTemporaryDir folder;
-        FolderPlatform platform(folder.path());
+        RecordingPlatform platform(folder.path());
         Cantrix model(platform);
         inflictOrSkip(fault, model.rulesFilePath());
 
         model.StartDesign();
 
         QVERIFY(model.isClosed());
-        QCOMPARE(platform.closes, 1);
+        QCOMPARE(platform.closeCount, 1);
         QCOMPARE(platform.warnings.size(), 1);
-        QVERIFY2(platform.warnings[0].contains(RulesFaultFiles::reason(fault)), qPrintable(platform.warnings[0]));
+        QVERIFY2(platform.warnings[0].text.contains(RulesFaultFiles::reason(fault)), qPrintable(platform.warnings[0].text));
         QCOMPARE(model.CategoryCombo.count(), 0);
         QCOMPARE(model.TypeCombo.count(), 0);
     }
@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(Fault, fault);
         QTemporaryDir folder;
-        FolderPlatform platform(folder.path());
+        RecordingPlatform platform(folder.path());
         Cantrix model(platform);
         QVERIFY(RulesFaultFiles::write(model.rulesFilePath(), RulesFaultFiles::smallRules()));
         model.StartDesign();
@@ -74,12 +74,12 @@ private slots:
         QCOMPARE(model.Summary1List.row(0), QStringLiteral("Second Spell"));
         QVERIFY(!model.isClosed());
         QVERIFY(platform.warnings.isEmpty());
-        QCOMPARE(platform.statuses.size(), 1);
-        QVERIFY2(platform.statuses[0].contains(RulesFaultFiles::reason(fault)), qPrintable(platform.statuses[0]));
+        QCOMPARE(platform.statusMessages.size(), 1);
+        QVERIFY2(platform.statusMessages[0].contains(RulesFaultFiles::reason(fault)), qPrintable(platform.statusMessages[0]));
 
         // Told once, not on every click while the fault lasts.
         model.CategoryCombo.setSelectedIndex(0);
-        QCOMPARE(platform.statuses.size(), 1);
+        QCOMPARE(platform.statusMessages.size(), 1);
 
         // Mended, the file is read again; broken again, the user is told again.
         QVERIFY(RulesFaultFiles::inflict(Fault::Vanished, model.rulesFilePath()));
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(model.Modifier1List.rows(), QStringList({"Range"}));
         inflictOrSkip(fault, model.rulesFilePath());
         model.CategoryCombo.setSelectedIndex(0);
-        QCOMPARE(platform.statuses.size(), 2);
+        QCOMPARE(platform.statusMessages.size(), 2);
     }
 
     void modifierHandlersWhileTheFileIsBroken_data() { addFaultRows(true); }
@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(Fault, fault);
         QTemporaryDir folder;
-        FolderPlatform platform(folder.path());
+        RecordingPlatform platform(folder.path());
         Cantrix model(platform);
         QVERIFY(RulesFaultFiles::write(model.rulesFilePath(), RulesFaultFiles::smallRules()));
         model.StartDesign();
@@ -114,14 +114,14 @@ private slots:
         QCOMPARE(model.Summary2List.count(), 0);
         QCOMPARE(model.Summary2List1.count(), 0);
         QCOMPARE(model.DrainText.text(), drain);
-        QCOMPARE(platform.statuses.size(), 1);
+        QCOMPARE(platform.statusMessages.size(), 1);
         QVERIFY(!model.isClosed());
     }
 
     void fiftyMegabyteFileIsReadWhole()
     {
         QTemporaryDir folder;
-        FolderPlatform platform(folder.path());
+        RecordingPlatform platform(folder.path());
         Cantrix model(platform);
 
         constexpr int categories = 7500; // 101 lines of 70 bytes each: 53 MB
@@ -144,7 +144,7 @@ private slots:
         model.userDoubleClickModifier(99);
         QCOMPARE(model.DrainText.text(), QStringLiteral("[(1/2) -1] S"));
         QVERIFY(platform.warnings.isEmpty());
-        QVERIFY(platform.statuses.isEmpty());
+        QVERIFY(platform.statusMessages.isEmpty());
     }
 
     void oneMegabyteLine_data()
@@ -171,7 +171,7 @@ private slots:
         QFETCH(QString, drain);
         QFETCH(QString, modifier);
         QTemporaryDir folder;
-        FolderPlatform platform(folder.path());
+        RecordingPlatform platform(folder.path());
         Cantrix model(platform);
         QVERIFY(RulesFaultFiles::write(model.rulesFilePath(), rules));
 
@@ -184,7 +184,7 @@ private slots:
             QCOMPARE(model.Modifier2List.count(), 0);
         }
         QVERIFY(platform.warnings.isEmpty());
-        QVERIFY(platform.statuses.isEmpty());
+        QVERIFY(platform.statusMessages.isEmpty());
     }
 };
 
