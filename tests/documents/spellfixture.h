@@ -13,11 +13,33 @@
 
 namespace SpellFixture {
 
+// Rules data file lines: names and texts end by column 60, token strings start at column 61.
+inline QString categoryLine(const QString &name, const QString &tokens = QString())
+{
+    return RulesFixture::withTokens(QLatin1Char('#') + name, tokens);
+}
+inline QString typeLine(const QString &name, const QString &tokens = QString())
+{
+    return RulesFixture::withTokens(QLatin1Char(']') + name, tokens);
+}
+inline QString modifierLine(const QString &text, const QString &tokens)
+{
+    return RulesFixture::withTokens(text, tokens);
+}
+// A modifier that owns options is its text alone, nothing after it.
+inline QString optionOwnerLine(const QString &text)
+{
+    return text;
+}
+inline QString optionLine(const QString &text, const QString &tokens)
+{
+    return RulesFixture::withTokens(QLatin1Char(' ') + text, tokens);
+}
+
 // Categories Combat (+1) and Detection (-1DRT); types Physical (+1DRT) and Mana (none).
 // Combat offers a plain modifier, a modifier with two options and a drain-lowering modifier.
 inline QStringList rules()
 {
-    using namespace RulesFixture;
     return {
         QStringLiteral("! categories, types and modifiers for the document tests"),
         categoryLine(QStringLiteral("Combat"), QStringLiteral("+1")),

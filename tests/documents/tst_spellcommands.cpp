@@ -48,7 +48,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        QVERIFY(RulesFixture::writeRulesFile(m_dir->path(), rules()));
+        QVERIFY(RulesFixture::write(m_dir->path(), rules()));
         QVERIFY(writeBytes(path(QStringLiteral("ctx.txt")), "Ann\r\nann@example.org\r\nhttp://example.org\r\n"));
         m_platform = std::make_unique<RecordingPlatform>();
         m_platform->setProgramDirectory(m_dir->path());
@@ -68,11 +68,11 @@ private slots:
 
     void dialogsAskAsTheFileMenuPromises()
     {
-        m_platform->queueFileAnswer(std::nullopt);
-        m_platform->queueFileAnswer(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
         m_commands->mnuOpen_Click();
         m_commands->mnuSave_Click();
-        const QList<Platform::FileDialogRequest> &requests = m_platform->fileRequests();
+        const QList<Platform::FileDialogRequest> &requests = m_platform->dialogRequests;
         QCOMPARE(requests.size(), 2);
         QCOMPARE(requests.at(0).mode, Platform::FileDialogMode::Open);
         QCOMPARE(requests.at(0).title, QStringLiteral("Open spell"));
@@ -88,37 +88,37 @@ private slots:
     void oneFileNameForBothDialogs()
     {
         composeCombatSpell(*m_window);
-        m_platform->queueFileAnswer(path(QStringLiteral("first")));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("first")));
         m_commands->mnuSave_Click();
         QVERIFY(QFileInfo::exists(path(QStringLiteral("first.xml"))));
 
-        m_platform->queueFileAnswer(path(QStringLiteral("first.xml")));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("first.xml")));
         m_commands->mnuOpen_Click();
-        m_platform->queueFileAnswer(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
         m_commands->mnuSave_Click();
-        m_platform->queueFileAnswer(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
         m_commands->mnuOpen_Click();
 
-        const QList<Platform::FileDialogRequest> &requests = m_platform->fileRequests();
+        const QList<Platform::FileDialogRequest> &requests = m_platform->dialogRequests;
         QCOMPARE(requests.size(), 4);
         QCOMPARE(requests.at(1).fileName, path(QStringLiteral("first.xml")));
         QCOMPARE(requests.at(2).fileName, path(QStringLiteral("first.xml")));
         // A cancelled dialog keeps the name it was offered.
         QCOMPARE(requests.at(3).fileName, path(QStringLiteral("first.xml")));
-        QVERIFY(m_platform->warnings().isEmpty());
+        QVERIFY(m_platform->warnings.isEmpty());
     }
 
     void cancelChangesNothing()
     {
         composeCombatSpell(*m_window);
         const WindowSnapshot before(*m_window);
-        m_platform->queueFileAnswer(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
         m_commands->mnuOpen_Click();
-        m_platform->queueFileAnswer(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
         m_commands->mnuSave_Click();
         QVERIFY(WindowSnapshot(*m_window) == before);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // rules and options only
-        QVERIFY(m_platform->warnings().isEmpty());
+        QVERIFY(m_platform->warnings.isEmpty());
     }
 
     void roundTripRestoresEveryControl_data()
@@ -212,7 +212,7 @@ private slots:
         m_commands->SaveSpell(path(QStringLiteral("spell.bak")));
         const QStringList saved = storedSpell(*m_window);
         m_window->mnuNew_Click();
-        m_platform->queueFileAnswer(path(QStringLiteral("spell.bak")));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.bak")));
         m_commands->mnuOpen_Click();
         QCOMPARE(storedSpell(*m_window), saved);
     }
@@ -251,14 +251,14 @@ private slots:
         composeCombatSpell(*m_window);
         const WindowSnapshot before(*m_window);
 
-        m_platform->queueFileAnswer(path(target));
+        m_platform->dialogAnswers.enqueue(path(target));
         m_commands->mnuSave_Click();
 
         QCOMPARE(fileBytes(path(earlierFile)), earlier);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));
-        QCOMPARE(m_platform->warnings().size(), 1);
-        QCOMPARE(m_platform->warnings().at(0).title, QStringLiteral("Spell Not Saved"));
-        const QString message = m_platform->warnings().at(0).text;
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("Spell Not Saved"));
+        const QString message = m_platform->warnings.at(0).text;
         const QString shownTarget = QDir::toNativeSeparators(path(target));
         QVERIFY2(message.contains(shownTarget), qPrintable(message));
         // The reason follows the file name: ": " and the system's words, then a full stop.
@@ -304,13 +304,13 @@ private slots:
         m_window->CreationDate = QStringLiteral("June 01, 2000");
         const WindowSnapshot before(*m_window);
 
-        m_platform->queueFileAnswer(path(file));
+        m_platform->dialogAnswers.enqueue(path(file));
         m_commands->mnuOpen_Click();
 
         QVERIFY(WindowSnapshot(*m_window) == before);
-        QCOMPARE(m_platform->warnings().size(), 1);
-        QCOMPARE(m_platform->warnings().at(0).title, QStringLiteral("Spell Not Opened"));
-        const QString message = m_platform->warnings().at(0).text;
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("Spell Not Opened"));
+        const QString message = m_platform->warnings.at(0).text;
         QVERIFY2(message.contains(QDir::toNativeSeparators(path(file))), qPrintable(message));
         QVERIFY2(message.contains(reasonPart), qPrintable(message));
     }
@@ -323,9 +323,9 @@ private slots:
         const SpellCommands::Result result = m_commands->LoadSpell(path(QStringLiteral("spell.xml")));
         QCOMPARE(result.outcome, SpellCommands::Outcome::WindowClosed);
         QVERIFY(m_window->isClosed());
-        QCOMPARE(m_platform->closeMainWindowCount(), 1);
-        QCOMPARE(m_platform->warnings().size(), 1);
-        QCOMPARE(m_platform->warnings().at(0).title, QStringLiteral("File Missing!"));
+        QCOMPARE(m_platform->closeCount, 1);
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
         QCOMPARE(m_window->NameText.text(), QString());
     }
 };

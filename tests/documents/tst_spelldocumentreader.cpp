@@ -20,7 +20,7 @@ class TestSpellDocumentReader : public QObject
 
     std::unique_ptr<Cantrix> freshWindow(const QStringList &rulesLines = rules())
     {
-        if (!RulesFixture::writeRulesFile(m_dir.path(), rulesLines))
+        if (!RulesFixture::write(m_dir.path(), rulesLines))
             qFatal("cannot write the rules data file");
         auto window = std::make_unique<Cantrix>(m_platform);
         window->Form_Load();
@@ -122,10 +122,10 @@ private slots:
 
         QStringList lines;
         for (const QString &category : categories) {
-            lines << RulesFixture::categoryLine(category, QStringLiteral("+0"))
-                  << RulesFixture::modifierLine(category + QStringLiteral(" only"), QStringLiteral("+1"));
+            lines << categoryLine(category, QStringLiteral("+0"))
+                  << modifierLine(category + QStringLiteral(" only"), QStringLiteral("+1"));
         }
-        lines << RulesFixture::typeLine(QStringLiteral("Mana"));
+        lines << typeLine(QStringLiteral("Mana"));
         auto window = freshWindow(lines);
         read(*window, QStringLiteral("<category value='%1' modifier='+5'/>").arg(value).toUtf8());
 

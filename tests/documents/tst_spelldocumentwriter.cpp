@@ -76,7 +76,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(RulesFixture::writeRulesFile(dir.path(), rules()));
+        QVERIFY(RulesFixture::write(dir.path(), rules()));
         QVERIFY(writeBytes(dir.filePath(QStringLiteral("ctx.txt")),
                            "Jos\xE9 M\xFCller\r\njm@example.org\r\nhttp://example.org/~jose\r\n"));
         RecordingPlatform platform;
@@ -134,7 +134,7 @@ private slots:
     void freshSpellWithoutOptionsFile()
     {
         QTemporaryDir dir;
-        QVERIFY(RulesFixture::writeRulesFile(dir.path(), rules()));
+        QVERIFY(RulesFixture::write(dir.path(), rules()));
         RecordingPlatform platform;
         platform.setProgramDirectory(dir.path());
         platform.setUserConfigDirectory(dir.filePath(QStringLiteral("config")));

@@ -42,7 +42,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_platform.clearRecords();
+        m_platform.warnings.clear();
         m_platform.setProgramDirectory(m_dir->path());
         m_platform.setUserConfigDirectory(m_dir->filePath(QStringLiteral("config")));
     }
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(fields(form), QStringList({QString(), QString(), QString()}));
         QVERIFY(form.cmdOk_Click().stored);
         QCOMPARE(fileBytes(optionsPath()), QByteArray("\r\n\r\n\r\n"));
-        QVERIFY(m_platform.warnings().isEmpty());
+        QVERIFY(m_platform.warnings.isEmpty());
     }
 
     void okStoresAndUnloads()
@@ -125,9 +125,9 @@ private slots:
         QVERIFY(!result.stored);
         QCOMPARE(unloads.count(), 0);
         QCOMPARE(fields(form), QStringList({QStringLiteral("Ann"), QString(), QStringLiteral("url")}));
-        QCOMPARE(m_platform.warnings().size(), 1);
-        QCOMPARE(m_platform.warnings().at(0).title, QStringLiteral("Options Not Saved"));
-        QCOMPARE(m_platform.warnings().at(0).text, result.message);
+        QCOMPARE(m_platform.warnings.size(), 1);
+        QCOMPARE(m_platform.warnings.at(0).title, QStringLiteral("Options Not Saved"));
+        QCOMPARE(m_platform.warnings.at(0).text, result.message);
         QVERIFY2(result.message.contains(QDir::toNativeSeparators(optionsPath())), qPrintable(result.message));
     }
 

@@ -1,0 +1,136 @@
+#include "scenariorunner.h"
+
+#include "scenariojson.h"
+
+ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out)
+    : m_platform(programDirectory), m_window(std::make_unique<Cantrix>(m_platform)), m_out(out)
+{
+    addDesignScenarioCommands(*this);
+    addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
+        m_out << dump() << '\n';
+        m_out.flush();
+        return QString();
+    });
+}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+void ScenarioRunner::addCommand(const QString &name, Argument argument, Command command)
+{
+    m_commands.insert(name, Entry{argument, std::move(command)});
+}
+
+void ScenarioRunner::addDumpField(const QString &key, DumpField field)
+{
+    m_dumpFields.append({key, std::move(field)});
+}
+
+QString ScenarioRunner::unescape(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\\' || i + 1 == text.size()) {
+            result.append(c);
+            continue;
+        }
+        const QChar next = text[++i];
+        switch (next.unicode()) {
+        case 'n': result.append(u'\n'); break;
+        case 'r': result.append(u'\r'); break;
+        case 't': result.append(u'\t'); break;
+        case '\\': result.append(u'\\'); break;
+        default: result.append(c).append(next); break; // not an escape: kept as written
+        }
+    }
+    return result;
+}
+
+bool ScenarioRunner::runLine(const QString &line, QString *error)
+{
+    if (line.isEmpty() || line.startsWith(u'#'))
+        return true;
+    const qsizetype blank = line.indexOf(u' ');
+    const QString name = blank < 0 ? line : line.left(blank);
+    const QString rest = blank < 0 ? QString() : line.mid(blank + 1);
+
+    const auto found = m_commands.constFind(name);
+    if (found == m_commands.constEnd()) {
+        *error = QStringLiteral("unknown command \"%1\"").arg(name);
+        return false;
+    }
+    int number = 0;
+    switch (found->argument) {
+    case Argument::None:
+        if (!rest.isEmpty()) {
+            *error = QStringLiteral("\"%1\" takes no argument").arg(name);
+            return false;
+        }
+        break;
+    case Argument::Number: {
+        bool ok = false;
+        number = rest.toInt(&ok);
+        if (!ok) {
+            *error = QStringLiteral("\"%1\" needs a whole number, not \"%2\"").arg(name, rest);
+            return false;
+        }
+        break;
+    }
+    case Argument::Text:
+        break;
+    }
+    const QString failure = found->command(unescape(rest), number);
+    if (!failure.isEmpty()) {
+        *error = failure;
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioRunner::runScript(const QString &script, QTextStream &errors)
+{
+    QString normalized = script;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = normalized.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QString error;
+        if (!runLine(lines.at(i), &error)) {
+            errors << (i + 1) << ": " << error << '\n';
+            errors.flush();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ScenarioRunner::dump()
+{
+    using namespace ScenarioJson;
+    QStringList messages;
+    for (qsizetype i = m_reportedWarnings; i < m_platform.warnings.size(); ++i) {
+        const RecordingPlatform::Message &message = m_platform.warnings.at(i);
+        messages.append(object({{QStringLiteral("title"), string(message.title)},
+                                {QStringLiteral("text"), string(message.text)}}));
+    }
+    m_reportedWarnings = int(m_platform.warnings.size());
+
+    Cantrix &w = *m_window;
+    QList<std::pair<QString, QString>> members = {
+        {QStringLiteral("closed"), boolean(w.isClosed())},
+        {QStringLiteral("messages"), u'[' + messages.join(u',') + u']'},
+        {QStringLiteral("CreationDate"), string(w.CreationDate)},
+        {QStringLiteral("Text2"), string(w.Text2.text())},
+        {QStringLiteral("NameText"), string(w.NameText.text())},
+        {QStringLiteral("ForceText"), string(w.ForceText.text())},
+        {QStringLiteral("DrainText"), string(w.DrainText.text())},
+        {QStringLiteral("DescriptionText"), string(w.DescriptionText.text())},
+    };
+    for (ListControl *list : w.lists()) {
+        members.append({list->name(), object({{QStringLiteral("rows"), stringArray(list->rows())},
+                                              {QStringLiteral("index"), QString::number(list->selectedIndex())}})});
+    }
+    for (const auto &[key, field] : m_dumpFields)
+        members.append({key, field()});
+    return object(members);
+}

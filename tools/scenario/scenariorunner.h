@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTextStream>
+
+#include "cantrix.h"
+#include "recordingplatform.h"
+
+// Runs a script of user actions against the design core, one command a line, and prints the
+// window's state as JSON on `dump`. Commands are registered by name, so each area of the
+// program adds its own in a file of its own.
+class ScenarioRunner final
+{
+    Q_DISABLE_COPY_MOVE(ScenarioRunner)
+
+public:
+    enum class Argument { None, Number, Text };
+    // A command returns an error text, or an empty string when it ran.
+    using Command = std::function<QString(const QString &text, int number)>;
+    // An extra key of the dump: returns a complete JSON value.
+    using DumpField = std::function<QString()>;
+
+    ScenarioRunner(const QString &programDirectory, QTextStream &out);
+    ~ScenarioRunner();
+
+    RecordingPlatform &platform() { return m_platform; }
+    Cantrix &window() { return *m_window; }
+
+    void addCommand(const QString &name, Argument argument, Command command);
+    void addDumpField(const QString &key, DumpField field);
+
+    // Runs one script line; returns false with `error` set for an unknown command or a bad argument.
+    bool runLine(const QString &line, QString *error);
+    // Runs a whole script; on the first bad line writes "LINE: reason" to `errors`.
+    bool runScript(const QString &script, QTextStream &errors);
+
+    // Decodes \n, \r, \t and \\ in a text argument.
+    static QString unescape(const QString &text);
+
+private:
+    struct Entry
+    {
+        Argument argument;
+        Command command;
+    };
+    void addDesignCommands();
+    QString dump();
+
+    RecordingPlatform m_platform;
+    std::unique_ptr<Cantrix> m_window;
+    QTextStream &m_out;
+    QHash<QString, Entry> m_commands;
+    QList<std::pair<QString, DumpField>> m_dumpFields;
+    int m_reportedWarnings = 0;
+};
+
+// Each area registers its commands here (defined in the file of that area).
+void addDesignScenarioCommands(ScenarioRunner &runner);
