@@ -117,11 +117,9 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     // First pass: the whole document must be well-formed before the spell on screen is given up.
     const XmlParseResult check = XmlEventParser::parse(read.bytes, {});
     if (!check.ok) {
-        return {Outcome::Failed, tr("The spell %1 could not be opened: it is not a well-formed XML document "
-                                    "(%2, line %3, column %4).")
-                                     .arg(shownPath, check.reason)
-                                     .arg(check.line)
-                                     .arg(check.column)};
+        return {Outcome::Failed,
+                tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
+                    .arg(shownPath, QString::number(check.line), QString::number(check.column), check.reason)};
     }
 
     m_window.mnuNew_Click();
