@@ -126,6 +126,8 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     if (m_window.isClosed())
         return {Outcome::WindowClosed, QString()};
 
+    // Second pass over the same bytes, which passed the check above: every element takes
+    // effect as it is reported.
     SpellDocumentReader reader(m_window);
     XmlEventParser::parse(read.bytes, reader.events());
     return {};

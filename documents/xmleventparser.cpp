@@ -1,5 +1,7 @@
 #include "xmleventparser.h"
 
+#include <algorithm>
+
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
@@ -127,7 +129,10 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
     if (!result.ok) {
         result.reason = reader.errorString();
         result.line = reader.lineNumber();
-        result.column = reader.columnNumber();
+        // The reader counts the characters it has read on the line, the offending one included,
+        // which is that character's column counted from 1; at the very start of a line (a
+        // document that breaks off) nothing is read yet, and column 1 is where it stopped.
+        result.column = std::max<qint64>(1, reader.columnNumber());
     }
     return result;
 }

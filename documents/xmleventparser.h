@@ -46,7 +46,7 @@ struct XmlParseResult
 {
     bool ok = false;
     QString reason; // the parser's own words, when !ok
-    qint64 line = 0;
+    qint64 line = 0;   // where the parser stopped, counted from 1
     qint64 column = 0;
 };
 
