@@ -20,6 +20,9 @@ public:
     const QString &label() const { return m_label; }
     const QString &error() const { return m_error; }
     QString rulesPath() const;
+    // The program folder that holds the copy; free for other files of the benchmarks.
+    QString folderPath() const { return m_folder.path(); }
+    RecordingPlatform &platform() { return m_platform; }
     Cantrix &model() { return m_model; }
 
     // The category whose section lists the most modifiers.

@@ -14,6 +14,7 @@ RulesFile::Contents RulesFile::load(const QString &path)
 {
     Contents contents;
     const QFileInfo info(path);
+    contents.missing = !info.exists();
     if (info.isDir()) {
         contents.error = QStringLiteral("it is a folder, not a file");
         return contents;

@@ -20,6 +20,7 @@ public:
     struct Contents
     {
         bool ok = false;
+        bool missing = false;    // there is no file at the path at all (also !ok)
         QString error;           // why the file could not be read, when !ok
         Encoding encoding = Encoding::Utf8;
         QStringList lines;
