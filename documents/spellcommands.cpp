@@ -1,5 +1,8 @@
 #include "spellcommands.h"
 
+#include <deque>
+#include <utility>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,8 +117,15 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     if (!read.error.isEmpty())
         return {Outcome::Failed, tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error)};
 
-    // First pass: the whole document must be well-formed before the spell on screen is given up.
-    const XmlParseResult check = XmlEventParser::parse(read.bytes, {});
+    // The whole document must be well-formed before the spell on screen is given up. It is
+    // parsed once: the element starts, the only events the window acts on, are kept while the
+    // document is checked, and take effect once it has proved well-formed.
+    std::deque<std::pair<QString, XmlAttributeList>> elementStarts;
+    XmlEvents keepElementStarts;
+    keepElementStarts.startElement = [&elementStarts](const QString &sName, const XmlAttributeList &pAttributeList) {
+        elementStarts.emplace_back(sName, pAttributeList);
+    };
+    const XmlParseResult check = XmlEventParser::parse(read.bytes, keepElementStarts);
     if (!check.ok) {
         return {Outcome::Failed,
                 tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
@@ -126,9 +136,12 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     if (m_window.isClosed())
         return {Outcome::WindowClosed, QString()};
 
-    // Second pass over the same bytes, which passed the check above: every element takes
-    // effect as it is reported.
+    // Every element takes effect in document order. The reader's handlers of the other events
+    // take nothing from them, so they are not reported again.
     SpellDocumentReader reader(m_window);
-    XmlEventParser::parse(read.bytes, reader.events());
+    reader.parser_startDocument();
+    for (const auto &[sName, pAttributeList] : elementStarts)
+        reader.parser_startElement(sName, pAttributeList);
+    reader.parser_endDocument();
     return {};
 }
