@@ -28,6 +28,9 @@ DocumentBytes readDocument(const QString &path)
     const QFileInfo info(path);
     if (info.isDir())
         return {{}, SpellCommands::tr("it is a folder, not a file")};
+    // A pipe would block the reader and a device may never end.
+    if (info.exists() && !info.isFile())
+        return {{}, SpellCommands::tr("it is not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
@@ -98,10 +101,16 @@ SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
     // QSaveFile writes beside the target and renames only once everything is written, so a
     // failure at any point leaves an earlier file exactly as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write would wait until commit(), which renames the file even when
+    // writing out the buffer failed, as on a full disk.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
-    if (file.write(document) != document.size()) {
-        const QString reason = file.errorString();
+    if (const qint64 written = file.write(document); written != document.size()) {
+        // A disk that fills up takes part of the document and then refuses the rest, which the
+        // system reports as no error at all.
+        const QString reason = written >= 0 && file.error() == QFileDevice::NoError
+            ? tr("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(document.size())
+            : file.errorString();
         file.cancelWriting();
         return failed(reason);
     }
