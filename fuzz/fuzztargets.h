@@ -20,6 +20,16 @@ QString rulesFile(const std::uint8_t *data, std::size_t size);
 // The bytes as a token string for the drain calculation, both as UTF-8 and as raw UTF-16.
 QString drainTokens(const std::uint8_t *data, std::size_t size);
 
+// The bytes as a spell document opened through LoadSpell; one that opens is saved and opened
+// again and must come back unchanged.
+QString spellDocument(const std::uint8_t *data, std::size_t size);
+
+// The bytes as the author options file ctx.txt.
+QString authorOptions(const std::uint8_t *data, std::size_t size);
+
+// The bytes as a host's settings file from which a kqAttributeSlider reads its properties.
+QString sliderProperties(const std::uint8_t *data, std::size_t size);
+
 struct Target
 {
     const char *name;   // also the folder of its seeds and regression inputs
@@ -29,6 +39,9 @@ struct Target
 inline constexpr Target all[] = {
     {"rules-file", rulesFile},
     {"drain-tokens", drainTokens},
+    {"spell-document", spellDocument},
+    {"author-options", authorOptions},
+    {"slider-properties", sliderProperties},
 };
 
 } // namespace FuzzTargets

@@ -31,8 +31,9 @@ build_dir=$(cd "$build_dir" && pwd)
 test_files() {
     case $1 in
         rules-file) find "$source_dir/tests" "$source_dir/data" -name '*.dat' 2>/dev/null ;;
-        spell-document) find "$source_dir/tests" "$source_dir/data" -name '*.xml' 2>/dev/null ;;
+        spell-document) find "$source_dir/tests" -name '*.xml' 2>/dev/null ;;
         author-options) find "$source_dir/tests" -name 'ctx*.txt' 2>/dev/null ;;
+        slider-properties) find "$source_dir/tests" -name '*.ini' 2>/dev/null ;;
     esac
 }
 
@@ -50,6 +51,7 @@ fi
 
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$source_dir/tools/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 failed=()
 for target in "$@"; do

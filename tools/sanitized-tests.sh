@@ -18,6 +18,7 @@ cmake --build "$build_dir" -j2
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 
 cd "$build_dir"
 ctest --output-on-failure --timeout 600 "$@"
