@@ -75,13 +75,35 @@ void feed(QXmlStreamReader &reader, const QByteArray &document)
     reader.addData(decoded);
 }
 
-XmlAttributeList attributesOf(const QXmlStreamReader &reader)
+// Element and attribute names repeat all through a document: each distinct name becomes a
+// string once per parse and is shared from then on, rather than copied at every element.
+class NameStrings final
+{
+public:
+    QString operator()(QStringView name)
+    {
+        for (const QString &known : m_known) {
+            if (known == name)
+                return known;
+        }
+        QString made = name.toString();
+        if (m_known.size() < kept) // a document of ever new names gains nothing from keeping them
+            m_known.append(made);
+        return made;
+    }
+
+private:
+    static constexpr qsizetype kept = 32;
+    QList<QString> m_known;
+};
+
+XmlAttributeList attributesOf(const QXmlStreamReader &reader, NameStrings &names)
 {
     QList<XmlAttributeList::Attribute> attributes;
     const QXmlStreamAttributes found = reader.attributes();
     attributes.reserve(found.size());
     for (const QXmlStreamAttribute &attribute : found)
-        attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+        attributes.append({names(attribute.qualifiedName()), attribute.value().toString()});
     return XmlAttributeList(std::move(attributes));
 }
 
@@ -101,6 +123,7 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
     QXmlStreamReader reader;
     reader.setNamespaceProcessing(false);
     feed(reader, document);
+    NameStrings names;
 
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -112,10 +135,10 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
             break;
         case QXmlStreamReader::StartElement:
             report(events.startElement,
-                   [&reader] { return std::tuple(reader.qualifiedName().toString(), attributesOf(reader)); });
+                   [&] { return std::tuple(names(reader.qualifiedName()), attributesOf(reader, names)); });
             break;
         case QXmlStreamReader::EndElement:
-            report(events.endElement, [&reader] { return std::tuple(reader.qualifiedName().toString()); });
+            report(events.endElement, [&] { return std::tuple(names(reader.qualifiedName())); });
             break;
         case QXmlStreamReader::Characters:
             report(events.characters, [&reader] {
