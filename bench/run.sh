@@ -24,8 +24,7 @@ fi
 files+=("1MB=$rules_dir/1MB.dat" "10MB=$rules_dir/10MB.dat")
 
 export QT_QPA_PLATFORM=offscreen
-# Many short repetitions, of which the summary takes the fastest: on a shared machine that is
-# the figure least disturbed by the rest of its load.
-"$build_dir/bin/cantrix-bench" --benchmark_repetitions=15 --benchmark_min_time=0.1 \
-    --benchmark_report_aggregates_only=true --benchmark_enable_random_interleaving=true \
-    "$@" "${files[@]}"
+# Ten repetitions, of which the summary takes the fastest: on a shared machine that is the
+# figure least disturbed by the rest of its load.
+"$build_dir/bin/cantrix-bench" --benchmark_repetitions=10 --benchmark_min_time=0.3 \
+    --benchmark_report_aggregates_only=true "$@" "${files[@]}"
