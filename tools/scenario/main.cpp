@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "scenariorunner.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     const QString script = QString::fromUtf8(scriptFile.readAll());
 
     QTextStream out(stdout);
-    ScenarioRunner runner(parser.value(dirOption), out);
+    // Absolute, because start-up makes the program directory the current one.
+    ScenarioRunner runner(QFileInfo(parser.value(dirOption)).absoluteFilePath(), out);
     return runner.runScript(script, errors) ? 0 : 2;
 }

@@ -1,0 +1,369 @@
+#include "arbutton.h"
+
+#include <cmath>
+
+#include <QEnterEvent>
+#include <QFont>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "olecolor.h"
+#include "propertyvalue.h"
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+// Persisted extents are in HIMETRIC (1/100 mm), as forms have always kept control sizes.
+constexpr double himetricPerInch = 2540.0;
+
+int himetricFromTwips(int twips)
+{
+    return int(std::nearbyint(twips * himetricPerInch / twipsPerInch));
+}
+
+std::optional<int> twipsFromHimetric(const QVariant &value)
+{
+    const auto himetric = toInt32(value);
+    if (!himetric)
+        return std::nullopt;
+    return roundToInt32(*himetric * twipsPerInch / himetricPerInch);
+}
+
+} // namespace
+
+ARButton::ARButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    connect(this, &QAbstractButton::clicked, this, &ARButton::Click);
+    m_leftTwips = toTwipsX(x());
+    m_widthTwips = toTwipsX(width());
+    m_heightTwips = toTwipsY(height());
+}
+
+void ARButton::setCaption(const QString &caption)
+{
+    setText(caption);
+    updateGeometry();
+}
+
+void ARButton::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    updateGeometry();
+    update();
+}
+
+void ARButton::setForeColor(quint32 color)
+{
+    m_foreColor = color;
+    update();
+}
+
+void ARButton::setForeColorOnMouse(quint32 color)
+{
+    m_foreColorOnMouse = color;
+    update();
+}
+
+void ARButton::setForeColorOnFocus(quint32 color)
+{
+    m_foreColorOnFocus = color;
+    update();
+}
+
+void ARButton::setBackColor(quint32 color)
+{
+    m_backColor = color;
+    update();
+}
+
+void ARButton::setBackColorOnMouse(quint32 color)
+{
+    m_backColorOnMouse = color;
+    update();
+}
+
+void ARButton::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    update();
+}
+
+void ARButton::setButtonStyle(int style)
+{
+    m_buttonStyle = style;
+}
+
+int ARButton::toPixelsX(int twips) const
+{
+    return int(std::nearbyint(twips * logicalDpiX() / twipsPerInch));
+}
+
+int ARButton::toPixelsY(int twips) const
+{
+    return int(std::nearbyint(twips * logicalDpiY() / twipsPerInch));
+}
+
+int ARButton::toTwipsX(int pixels) const
+{
+    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiX()));
+}
+
+int ARButton::toTwipsY(int pixels) const
+{
+    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiY()));
+}
+
+void ARButton::setLeft(int twips)
+{
+    m_leftTwips = twips;
+    move(toPixelsX(twips), y());
+}
+
+void ARButton::setWidth(int twips)
+{
+    m_widthTwips = twips;
+    resize(qMax(0, toPixelsX(twips)), height());
+}
+
+void ARButton::setHeight(int twips)
+{
+    m_heightTwips = twips;
+    resize(width(), qMax(0, toPixelsY(twips)));
+}
+
+// A layout or a container may move or size the button in pixels; the twips follow then, but a
+// pixel geometry that merely reflects the twips last set keeps those exact values.
+void ARButton::moveEvent(QMoveEvent *event)
+{
+    if (x() != toPixelsX(m_leftTwips))
+        m_leftTwips = toTwipsX(x());
+    QAbstractButton::moveEvent(event);
+}
+
+void ARButton::resizeEvent(QResizeEvent *event)
+{
+    if (width() != qMax(0, toPixelsX(m_widthTwips)))
+        m_widthTwips = toTwipsX(width());
+    if (height() != qMax(0, toPixelsY(m_heightTwips)))
+        m_heightTwips = toTwipsY(height());
+    QAbstractButton::resizeEvent(event);
+}
+
+QColor ARButton::currentForeColor() const
+{
+    if (m_hovered)
+        return oleColor(m_foreColorOnMouse);
+    if (hasFocus())
+        return oleColor(m_foreColorOnFocus);
+    return oleColor(m_foreColor);
+}
+
+QColor ARButton::currentBackColor() const
+{
+    return oleColor(m_hovered ? m_backColorOnMouse : m_backColor);
+}
+
+void ARButton::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ARButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+// Space is handled by QAbstractButton (press, then click on release); Enter and Return click
+// at once, as a push button with the focus does on the desktops this program comes from.
+void ARButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+QSize ARButton::sizeHint() const
+{
+    if (!m_picture.isNull())
+        return m_picture.deviceIndependentSize().toSize() + QSize(8, 8);
+    const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, text());
+    return textSize + QSize(16, 10);
+}
+
+void ARButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, currentBackColor());
+
+    const QColor fore = currentForeColor();
+    // A pressed button shifts its content by one pixel, the usual sign of a push.
+    const QRect content = isDown() ? area.translated(1, 1) : area;
+    if (!m_picture.isNull()) {
+        const QSize size = m_picture.deviceIndependentSize().toSize();
+        const QPoint topLeft(content.x() + (content.width() - size.width()) / 2,
+                             content.y() + (content.height() - size.height()) / 2);
+        painter.drawPixmap(topLeft, m_picture);
+    } else {
+        painter.setPen(fore);
+        painter.setFont(font());
+        painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+
+    if (m_borderStyle == borderSingle && area.width() > 0 && area.height() > 0) {
+        painter.setPen(fore);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+}
+
+PropertyTransfer ARButton::readProperties(PropertyStore &store)
+{
+    // Reads one entry; false stops the reading with the entry named in result.
+    PropertyTransfer result;
+    auto read = [&](const QString &name, const QVariant &defaultValue) -> std::optional<QVariant> {
+        auto value = store.readProperty(name, defaultValue);
+        if (!value)
+            result = PropertyTransfer::failure(name, QStringLiteral("the store could not be read"));
+        return value;
+    };
+    auto fail = [&](const QString &name) {
+        result = PropertyTransfer::failure(name, QStringLiteral("the value does not convert"));
+        return result;
+    };
+    auto readColor = [&](const QString &name, quint32 defaultValue, void (ARButton::*apply)(quint32)) {
+        const auto value = read(name, defaultValue);
+        if (!value)
+            return false;
+        const auto color = toOleColorValue(*value);
+        if (!color) {
+            fail(name);
+            return false;
+        }
+        (this->*apply)(*color);
+        return true;
+    };
+
+    const QString extentX = QStringLiteral("_extentx");
+    const auto x = read(extentX, himetricFromTwips(m_widthTwips));
+    if (!x)
+        return result;
+    const auto widthTwips = twipsFromHimetric(*x);
+    if (!widthTwips)
+        return fail(extentX);
+    setWidth(*widthTwips);
+
+    const QString extentY = QStringLiteral("_extenty");
+    const auto y = read(extentY, himetricFromTwips(m_heightTwips));
+    if (!y)
+        return result;
+    const auto heightTwips = twipsFromHimetric(*y);
+    if (!heightTwips)
+        return fail(extentY);
+    setHeight(*heightTwips);
+
+    const QString captionName = QStringLiteral("caption");
+    const auto captionValue = read(captionName, QString());
+    if (!captionValue)
+        return result;
+    if (!captionValue->canConvert<QString>())
+        return fail(captionName);
+    setCaption(captionValue->toString());
+
+    if (!readColor(QStringLiteral("forecolor"), defaultForeColor, &ARButton::setForeColor)
+        || !readColor(QStringLiteral("forecoloronmouse"), defaultForeColor, &ARButton::setForeColorOnMouse)
+        || !readColor(QStringLiteral("forecoloronfocus"), defaultForeColor, &ARButton::setForeColorOnFocus)
+        || !readColor(QStringLiteral("backcolor"), defaultBackColor, &ARButton::setBackColor)
+        || !readColor(QStringLiteral("backcoloronmouse"), defaultBackColor, &ARButton::setBackColorOnMouse))
+        return result;
+
+    const QString fontName = QStringLiteral("font");
+    const auto fontValue = read(fontName, font());
+    if (!fontValue)
+        return result;
+    if (fontValue->metaType().id() == QMetaType::QFont) {
+        setFont(fontValue->value<QFont>());
+    } else {
+        QFont described;
+        if (fontValue->metaType().id() != QMetaType::QString || !described.fromString(fontValue->toString()))
+            return fail(fontName);
+        setFont(described);
+    }
+
+    const QString styleName = QStringLiteral("style");
+    const auto style = read(styleName, 0);
+    if (!style)
+        return result;
+    const auto styleNumber = toInt16(*style);
+    if (!styleNumber)
+        return fail(styleName);
+    setButtonStyle(*styleNumber);
+
+    const QString borderName = QStringLiteral("borderstyle");
+    const auto border = read(borderName, borderSingle);
+    if (!border)
+        return result;
+    const auto borderNumber = toInt16(*border);
+    if (!borderNumber)
+        return fail(borderName);
+    setBorderStyle(*borderNumber);
+
+    const QString pictureName = QStringLiteral("picture");
+    const auto pictureValue = read(pictureName, QPixmap());
+    if (!pictureValue)
+        return result;
+    switch (pictureValue->metaType().id()) {
+    case QMetaType::QPixmap:
+        setPicture(pictureValue->value<QPixmap>());
+        break;
+    case QMetaType::QImage:
+        setPicture(QPixmap::fromImage(pictureValue->value<QImage>()));
+        break;
+    case QMetaType::UnknownType:
+        setPicture(QPixmap());
+        break;
+    default:
+        return fail(pictureName);
+    }
+    return result;
+}
+
+PropertyTransfer ARButton::writeProperties(PropertyStore &store) const
+{
+    struct Entry
+    {
+        QString name;
+        QVariant value;
+        QVariant defaultValue;
+    };
+    const Entry entries[] = {
+        {QStringLiteral("_extentx"), himetricFromTwips(m_widthTwips), 0},
+        {QStringLiteral("_extenty"), himetricFromTwips(m_heightTwips), 0},
+        {QStringLiteral("caption"), text(), QString()},
+        {QStringLiteral("forecolor"), m_foreColor, defaultForeColor},
+        {QStringLiteral("forecoloronmouse"), m_foreColorOnMouse, defaultForeColor},
+        {QStringLiteral("forecoloronfocus"), m_foreColorOnFocus, defaultForeColor},
+        {QStringLiteral("backcolor"), m_backColor, defaultBackColor},
+        {QStringLiteral("backcoloronmouse"), m_backColorOnMouse, defaultBackColor},
+        {QStringLiteral("font"), font(), QFont()},
+        {QStringLiteral("style"), m_buttonStyle, 0},
+        {QStringLiteral("borderstyle"), m_borderStyle, borderSingle},
+        {QStringLiteral("picture"), m_picture.isNull() ? QVariant() : QVariant(m_picture), QVariant()},
+    };
+    for (const Entry &entry : entries) {
+        if (!store.writeProperty(entry.name, entry.value, entry.defaultValue))
+            return PropertyTransfer::failure(entry.name, QStringLiteral("the store could not record it"));
+    }
+    return PropertyTransfer::success();
+}

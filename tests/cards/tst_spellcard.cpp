@@ -1,0 +1,65 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cantrix.h"
+#include "recordingplatform.h"
+#include "rulesfixture.h"
+#include "spellcard.h"
+
+class TestSpellCard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardShowsEveryPartOfTheSpell()
+    {
+        QTemporaryDir dir;
+        RulesFixture::write(dir.path(), {RulesFixture::withTokens("#Combat", "+1"), "Range",
+                                         RulesFixture::withTokens(" Touch", "-1DRT"),
+                                         RulesFixture::withTokens("Zap", "+3DRT"),
+                                         RulesFixture::withTokens("]Mana", "+1")});
+        RecordingPlatform platform(dir.path());
+        Cantrix window(platform);
+        window.Form_Load();
+        window.NameText.setText(QStringLiteral("Fire & <Ice>"));
+        window.DescriptionText.setText(QStringLiteral("Burns\nthen freezes"));
+        window.ForceText.setText(QStringLiteral("4"));
+        window.userDoubleClickModifier(1);
+        window.Modifier1List.setSelectedIndex(0);
+        window.userDoubleClickOption(0);
+
+        const QString card = SpellCard::html(SpellCard::fromWindow(window));
+        for (const char *expected : {"<h1>Fire &amp; &lt;Ice&gt;</h1>", "Combat Spell", "Mana Spell",
+                                     "<td>4</td>", "[(4/2) +2] M", "Burns<br>then freezes", "<li>Zap",
+                                     "+3DRT", "<li>Range: Touch", "-1DRT"})
+            QVERIFY2(card.contains(QLatin1String(expected)), expected);
+        QVERIFY(!card.contains(QStringLiteral("<Ice>")));
+    }
+
+    void emptySpellStillMakesACard()
+    {
+        const QString card = SpellCard::html(SpellCard::Spell{});
+        QVERIFY(card.contains(QStringLiteral("Untitled spell")));
+        QVERIFY(card.contains(QStringLiteral("None.")));
+    }
+
+    void saveHtmlLeavesNoHalfFileOnFailure()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("missing-folder/card.html"));
+        QVERIFY(!SpellCard::saveHtml(SpellCard::Spell{}, target).isEmpty());
+        QVERIFY(!QFile::exists(target));
+
+        const QString good = dir.filePath(QStringLiteral("card.html"));
+        SpellCard::Spell spell;
+        spell.name = QStringLiteral("Bolt");
+        QCOMPARE(SpellCard::saveHtml(spell, good), QString());
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<h1>Bolt</h1>"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSpellCard)
+#include "tst_spellcard.moc"
