@@ -1,0 +1,168 @@
+#include "controlmirrors.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextCursor>
+
+#include "listcontrol.h"
+#include "textcontrol.h"
+
+namespace {
+
+// Number of leading rows the widget already shows as the model has them. Only the rows after
+// these are replaced, so a row appended to the model adds one row to the widget instead of
+// rebuilding it (and losing its scroll position) each time.
+template <typename TextAt>
+int rowsAlreadyShown(const QStringList &rows, int shownCount, TextAt textAt)
+{
+    int same = 0;
+    while (same < shownCount && same < rows.size() && textAt(same) == rows.at(same))
+        ++same;
+    return same;
+}
+
+} // namespace
+
+ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
+    : QObject(parent), m_model(model), m_widget(widget)
+{
+    connect(&m_model, &ListControl::changed, this, &ComboMirror::showModel);
+    // activated() comes from the user alone (mouse, keys, wheel), never from code.
+    connect(m_widget, &QComboBox::activated, this, &ComboMirror::userChose);
+    showModel();
+}
+
+void ComboMirror::showModel()
+{
+    const QScopedValueRollback showing(m_showing, true);
+    const QStringList &rows = m_model.rows();
+    const int keep = rowsAlreadyShown(rows, m_widget->count(), [this](int i) { return m_widget->itemText(i); });
+    for (int i = m_widget->count() - 1; i >= keep; --i)
+        m_widget->removeItem(i);
+    m_widget->addItems(rows.mid(keep));
+    // A combo that gets rows selects its first one by itself; the model decides instead,
+    // and with nothing selected the combo shows no row.
+    m_widget->setCurrentIndex(m_model.selectedIndex());
+}
+
+void ComboMirror::userChose(int row)
+{
+    if (m_showing)
+        return;
+    m_model.setSelectedIndex(row);
+    showModel();
+}
+
+ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent)
+    : QObject(parent), m_model(model), m_widget(widget)
+{
+    m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showModel);
+    connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
+    showModel();
+}
+
+void ListWidgetMirror::setRowAction(std::function<void(int)> action)
+{
+    m_rowAction = std::move(action);
+    connect(m_widget, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        m_rowAction(m_widget->row(item));
+    });
+    m_widget->installEventFilter(this);
+}
+
+bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_widget && event->type() == QEvent::KeyPress && m_rowAction) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+                          || key->key() == Qt::Key_Space;
+        if (plain && acts) {
+            if (m_widget->currentRow() >= 0)
+                m_rowAction(m_widget->currentRow());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ListWidgetMirror::showModel()
+{
+    const QScopedValueRollback showing(m_showing, true);
+    const QStringList &rows = m_model.rows();
+    const int keep = rowsAlreadyShown(rows, m_widget->count(), [this](int i) { return m_widget->item(i)->text(); });
+    for (int i = m_widget->count() - 1; i >= keep; --i)
+        delete m_widget->takeItem(i);
+    m_widget->addItems(rows.mid(keep));
+
+    const int selected = m_model.selectedIndex();
+    if (selected >= 0) {
+        m_widget->setCurrentRow(selected);
+    } else {
+        // Removing the current row makes the view pick a neighbour; the model has none.
+        m_widget->setCurrentRow(-1);
+        m_widget->clearSelection();
+    }
+}
+
+void ListWidgetMirror::userSelectionChanged()
+{
+    if (m_showing)
+        return;
+    const QList<QListWidgetItem *> selected = m_widget->selectedItems();
+    m_model.setSelectedIndex(selected.isEmpty() ? -1 : m_widget->row(selected.first()));
+    showModel();
+}
+
+LineEditMirror::LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent)
+    : QObject(parent), m_model(model), m_widget(widget)
+{
+    connect(&m_model, &TextControl::changed, this, &LineEditMirror::showModel);
+    // textEdited() reports the user's typing only, never a setText() from code.
+    if (!m_widget->isReadOnly())
+        connect(m_widget, &QLineEdit::textEdited, &m_model, &TextControl::setText);
+    showModel();
+}
+
+void LineEditMirror::showModel()
+{
+    const QString text = m_model.text();
+    if (m_widget->text() == text)
+        return;
+    const int cursor = m_widget->cursorPosition();
+    m_widget->setText(text);
+    m_widget->setCursorPosition(std::min(cursor, int(text.size())));
+}
+
+PlainTextMirror::PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent)
+    : QObject(parent), m_model(model), m_widget(widget)
+{
+    connect(&m_model, &TextControl::changed, this, &PlainTextMirror::showModel);
+    connect(m_widget, &QPlainTextEdit::textChanged, this, &PlainTextMirror::userEdited);
+    showModel();
+}
+
+void PlainTextMirror::showModel()
+{
+    const QString text = m_model.text();
+    if (m_widget->toPlainText() == text)
+        return;
+    const QScopedValueRollback showing(m_showing, true);
+    const int position = m_widget->textCursor().position();
+    m_widget->setPlainText(text);
+    QTextCursor cursor = m_widget->textCursor();
+    cursor.setPosition(std::min(position, int(text.size())));
+    m_widget->setTextCursor(cursor);
+}
+
+void PlainTextMirror::userEdited()
+{
+    if (m_showing)
+        return;
+    m_model.setText(m_widget->toPlainText());
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+
+class ListControl;
+class TextControl;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+// The view's link between one model control and the widget that shows it. A mirror copies
+// every change of the model into its widget and turns only the user's own actions back into
+// calls on the model: while it writes to the widget it ignores what the widget reports, since
+// Qt's widgets also signal changes made from code (a combo even selects its first row by
+// itself when it gets rows), and those must never reach the model as if a user had acted.
+
+// A drop-down list: the user's choice of a row selects that row in the model.
+class ComboMirror final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ComboMirror)
+
+public:
+    ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr);
+
+private:
+    void showModel();
+    void userChose(int row);
+
+    ListControl &m_model;
+    QComboBox *m_widget;
+    bool m_showing = false;
+};
+
+// A list box: the user's selection (mouse or arrow keys) selects the same row in the model,
+// nothing selected giving -1. A list may also have an action for a row: a double-click on it,
+// or Enter or Space on the current row, which is how the keyboard reaches that action.
+class ListWidgetMirror final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListWidgetMirror)
+
+public:
+    ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent = nullptr);
+
+    void setRowAction(std::function<void(int)> action);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showModel();
+    void userSelectionChanged();
+
+    ListControl &m_model;
+    QListWidget *m_widget;
+    std::function<void(int)> m_rowAction;
+    bool m_showing = false;
+};
+
+// A one-line text field; a read-only one only shows the model.
+class LineEditMirror final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LineEditMirror)
+
+public:
+    LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent = nullptr);
+
+private:
+    void showModel();
+
+    TextControl &m_model;
+    QLineEdit *m_widget;
+};
+
+// A text field of several lines.
+class PlainTextMirror final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PlainTextMirror)
+
+public:
+    PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent = nullptr);
+
+private:
+    void showModel();
+    void userEdited();
+
+    TextControl &m_model;
+    QPlainTextEdit *m_widget;
+    bool m_showing = false;
+};

@@ -1,0 +1,64 @@
+#include "formstyle.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+
+namespace FormStyle {
+
+namespace {
+int toPixels(int twips, int dpi)
+{
+    return qRound(double(twips) * dpi / twipsPerInch);
+}
+} // namespace
+
+QRect fromTwips(const QWidget *widget, int left, int top, int width, int height)
+{
+    const int dpiX = widget->logicalDpiX();
+    const int dpiY = widget->logicalDpiY();
+    // Edges are converted, not sizes, so neighbouring controls never overlap by rounding.
+    const int x = toPixels(left, dpiX);
+    const int y = toPixels(top, dpiY);
+    return QRect(x, y, toPixels(left + width, dpiX) - x, toPixels(top + height, dpiY) - y);
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(fromTwips(widget, left, top, width, height));
+}
+
+QFont designFont(const QString &family, qreal pointSize, bool bold, bool italic)
+{
+    const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    QFont font = installed ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont tahoma(bool bold)
+{
+    return designFont(QStringLiteral("Tahoma"), 8.25, bold);
+}
+
+void fitCaption(QLabel *label)
+{
+    // Below this a caption is no longer worth reading; it is then cut like any other.
+    constexpr qreal smallestPointSize = 6.0;
+    constexpr qreal step = 0.25;
+    const int flags = Qt::TextWordWrap | int(label->alignment());
+    const QRect box = label->contentsRect();
+    QFont font = label->font();
+    auto fits = [&](const QFont &candidate) {
+        const QRect needed = QFontMetrics(candidate).boundingRect(box, flags, label->text());
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    };
+    while (!fits(font) && font.pointSizeF() - step >= smallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - step);
+    label->setFont(font);
+}
+
+} // namespace FormStyle

@@ -1,0 +1,26 @@
+#include <QApplication>
+
+#include "cantrix.h"
+#include "mainwindow.h"
+#include "qtplatform.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cantrix3"));
+    QApplication::setOrganizationName(QStringLiteral("Cantrix"));
+    QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+
+    QtPlatform platform;
+    Cantrix cantrix(platform);
+    MainWindow window(cantrix);
+    platform.setMainWindow(&window);
+
+    // The window is filled before it is first shown. Without a readable rules data file the
+    // model has already told the user and closed the window: the program ends with none open.
+    cantrix.Form_Load();
+    if (cantrix.isClosed())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Cantrix;
+class QAction;
+class QMenu;
+
+// The design window on screen. It is a humble view of the window model: it shows every
+// visible control of the model in a widget of its own (named as the control) and hands the
+// user's actions to the model's handlers. It decides nothing about spells itself.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
+
+    // The menu commands, for wiring the commands that live elsewhere.
+    QAction *mnuNew() const { return m_mnuNew; }
+    QAction *mnuOpen() const { return m_mnuOpen; }
+    QAction *mnuSave() const { return m_mnuSave; }
+    QAction *mnuOptions() const { return m_mnuOptions; }
+    QAction *mnuExit() const { return m_mnuExit; }
+    QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
+    QAction *mnuAbout() const { return m_mnuAbout; }
+
+private:
+    void createControls(QWidget *form);
+    void createRemoveCommand(QWidget *form);
+    void createMenus();
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
+
+    Cantrix &m_cantrix;
+    QAction *m_mnuNew = nullptr;
+    QAction *m_mnuOpen = nullptr;
+    QAction *m_mnuSave = nullptr;
+    QAction *m_mnuOptions = nullptr;
+    QAction *m_mnuExit = nullptr;
+    QAction *m_mnuHelpIndex = nullptr;
+    QAction *m_mnuAbout = nullptr;
+};

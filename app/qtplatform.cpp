@@ -1,0 +1,88 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+
+void QtPlatform::setMainWindow(QMainWindow *window)
+{
+    m_mainWindow = window;
+}
+
+QString QtPlatform::programDirectory() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::userConfigDirectory() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QDate QtPlatform::today() const
+{
+    return QDate::currentDate();
+}
+
+QLocale QtPlatform::locale() const
+{
+    return QLocale::system();
+}
+
+QWidget *QtPlatform::dialogParent() const
+{
+    return m_mainWindow && m_mainWindow->isVisible() ? m_mainWindow.data() : nullptr;
+}
+
+void QtPlatform::showWarning(const QString &title, const QString &text)
+{
+    QMessageBox::warning(dialogParent(), title, text, QMessageBox::Ok);
+}
+
+void QtPlatform::showStatus(const QString &text)
+{
+    if (m_mainWindow)
+        m_mainWindow->statusBar()->showMessage(text);
+}
+
+void QtPlatform::closeMainWindow()
+{
+    // The program ends by itself once no window is left; a dialog still open keeps it going.
+    if (m_mainWindow)
+        m_mainWindow->close();
+}
+
+void QtPlatform::exitProgram()
+{
+    // Leaves the event loop at once: no window is asked to close and nothing is saved.
+    QCoreApplication::exit(0);
+}
+
+std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
+{
+    QFileDialog dialog(dialogParent(), request.title);
+    const bool saving = request.mode == FileDialogMode::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.filters.isEmpty())
+        dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatform::openWithDesktop(const QString &verb, const QString &path)
+{
+    // The desktop offers one verb for a document: open it in the program it is associated
+    // with. Any failure is the desktop's to report; the program goes on either way.
+    if (verb.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

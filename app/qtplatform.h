@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointer>
+
+#include "platform.h"
+
+class QMainWindow;
+
+// The desktop as the program meets it: Qt's message box, file dialog and desktop services,
+// the main window's status bar, and the folders Qt knows for the program and the user.
+class QtPlatform final : public Platform
+{
+    Q_DISABLE_COPY_MOVE(QtPlatform)
+
+public:
+    QtPlatform() = default;
+
+    // The window that status messages go to and that closeMainWindow() closes.
+    void setMainWindow(QMainWindow *window);
+
+    QString programDirectory() const override;
+    QString userConfigDirectory() const override;
+    QDate today() const override;
+    QLocale locale() const override;
+
+    void showWarning(const QString &title, const QString &text) override;
+    void showStatus(const QString &text) override;
+    void closeMainWindow() override;
+    void exitProgram() override;
+
+    std::optional<QString> chooseFile(const FileDialogRequest &request) override;
+    void openWithDesktop(const QString &verb, const QString &path) override;
+
+private:
+    // Dialogs belong to the main window while it is on screen; before it is shown (at
+    // start-up) they stand alone.
+    QWidget *dialogParent() const;
+
+    QPointer<QMainWindow> m_mainWindow;
+};

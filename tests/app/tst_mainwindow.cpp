@@ -1,0 +1,370 @@
+// The main window as a user meets it: clicks, keys and typing on the real widgets reach the
+// window model, the widgets show what the model holds afterwards, and changes the model makes
+// by itself never come back to it as if the user had made them.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "arbutton.h"
+#include "cantrix.h"
+#include "mainwindow.h"
+#include "recordingplatform.h"
+#include "rulesfixture.h"
+
+using RulesFixture::withTokens;
+
+namespace {
+
+QStringList testRules()
+{
+    return {
+        "! rules for the window tests",
+        withTokens("]Mana", ""),
+        withTokens("]Physical", "+1DRT"),
+        withTokens("#Alpha", "+1"),
+        withTokens("Plain", "+1"),
+        "Choice",
+        withTokens(" First", "+1"),
+        withTokens(" Second", "+2 -1DRT"),
+        withTokens("Other", "-1DRT"),
+        withTokens("#Beta", "+2 +1DRT"),
+        withTokens("Beta only", "+1"),
+        withTokens("Beta too", "+1"),
+    };
+}
+
+QStringList widgetRows(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows.append(list->item(i)->text());
+    return rows;
+}
+
+QStringList widgetRows(const QComboBox *combo)
+{
+    QStringList rows;
+    for (int i = 0; i < combo->count(); ++i)
+        rows.append(combo->itemText(i));
+    return rows;
+}
+
+// The program directory, the model and its window, loaded and on screen.
+struct Fixture
+{
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    Cantrix cantrix{platform};
+    MainWindow window{cantrix};
+
+    explicit Fixture(const QStringList &rules = testRules(), bool load = true)
+    {
+        platform.setProgramDirectory(dir.path());
+        RulesFixture::write(dir.path(), rules);
+        if (load)
+            cantrix.Form_Load();
+        window.show();
+    }
+
+    template <typename Widget>
+    Widget *widget(const char *name)
+    {
+        auto *found = window.findChild<Widget *>(QLatin1String(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+
+    void clickRow(QListWidget *list, int row, bool twice = false)
+    {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // A user's double-click: press and release, then the double-click and its release.
+    void doubleClickRow(QListWidget *list, int row)
+    {
+        clickRow(list, row);
+        clickRow(list, row, true);
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheModelAfterLoading()
+    {
+        Fixture f;
+        QCOMPARE(widgetRows(f.widget<QComboBox>("CategoryCombo")), QStringList({"Alpha", "Beta"}));
+        QCOMPARE(f.widget<QComboBox>("CategoryCombo")->currentIndex(), 0);
+        QCOMPARE(f.widget<QComboBox>("TypeCombo")->currentText(), QStringLiteral("Mana"));
+        QCOMPARE(widgetRows(f.widget<QListWidget>("Modifier1List")), QStringList({"Plain", "Choice", "Other"}));
+        QCOMPARE(widgetRows(f.widget<QListWidget>("Summary1List")),
+                 QStringList({"Alpha Spell", "Mana Spell", "Choose Force"}));
+        QCOMPARE(f.widget<QLineEdit>("ForceText")->text(), QStringLiteral("1"));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) ] L"));
+        QVERIFY(f.widget<QLineEdit>("DrainText")->isReadOnly());
+        QVERIFY(f.widget<QLineEdit>("DrainText")->font().bold());
+        // Twin lists and Text2 have no widget.
+        QVERIFY(!f.window.findChild<QWidget *>(QStringLiteral("Summary1List1")));
+        QVERIFY(!f.window.findChild<QWidget *>(QStringLiteral("Text2")));
+    }
+
+    void clickOnACategoryRowReachesTheModel()
+    {
+        Fixture f;
+        auto *combo = f.widget<QComboBox>("CategoryCombo");
+        QSignalSpy categoryClicks(&f.cantrix.CategoryCombo, &ListControl::clicked);
+
+        combo->showPopup();
+        QAbstractItemView *popup = combo->view();
+        QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
+        const QPoint betaRow = popup->visualRect(popup->model()->index(1, 0)).center();
+        QTest::mouseMove(popup->viewport(), betaRow);
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, betaRow);
+
+        QCOMPARE(categoryClicks.count(), 1);
+        QCOMPARE(f.cantrix.CategoryCombo.selectedIndex(), 1);
+        QCOMPARE(combo->currentText(), QStringLiteral("Beta"));
+        QCOMPARE(widgetRows(f.widget<QListWidget>("Summary1List")),
+                 QStringList({"Beta Spell", "Mana Spell", "Choose Force"}));
+        QCOMPARE(widgetRows(f.widget<QListWidget>("Modifier1List")), QStringList({"Beta only", "Beta too"}));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) +1] M"));
+    }
+
+    void arrowKeyOnATypeComboChoosesTheNextType()
+    {
+        Fixture f;
+        auto *combo = f.widget<QComboBox>("TypeCombo");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(f.cantrix.TypeCombo.selectedIndex(), 1);
+        QCOMPARE(f.widget<QListWidget>("Summary1List")->item(1)->text(), QStringLiteral("Physical Spell"));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) +1] L"));
+    }
+
+    void modifierClicksAndDoubleClicksComposeTheSummary()
+    {
+        Fixture f;
+        auto *modifiers = f.widget<QListWidget>("Modifier1List");
+        auto *options = f.widget<QListWidget>("Modifier2List");
+        auto *summary = f.widget<QListWidget>("Summary2List");
+
+        f.clickRow(modifiers, 1);
+        QCOMPARE(f.cantrix.Modifier1List.selectedIndex(), 1);
+        QCOMPARE(widgetRows(options), QStringList({"First", "Second"}));
+
+        f.clickRow(options, 1);
+        QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 1);
+        QCOMPARE(summary->count(), 0); // a click on an option only selects it
+
+        f.doubleClickRow(options, 1);
+        QCOMPARE(widgetRows(summary), QStringList({"Choice: Second"}));
+
+        f.doubleClickRow(modifiers, 0);
+        QCOMPARE(widgetRows(summary), QStringList({"Choice: Second", "Plain"}));
+        QCOMPARE(f.cantrix.Modifier1List.selectedIndex(), 0);
+        QCOMPARE(widgetRows(options), QStringList()); // "Plain" has no options
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) -1] D"));
+    }
+
+    void keyboardSelectsAndActsLikeTheMouse_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void keyboardSelectsAndActsLikeTheMouse()
+    {
+        QFETCH(int, key);
+        Fixture f;
+        auto *modifiers = f.widget<QListWidget>("Modifier1List");
+        auto *options = f.widget<QListWidget>("Modifier2List");
+        modifiers->setFocus();
+        f.clickRow(modifiers, 0);
+        QTest::keyClick(modifiers, Qt::Key_Down);
+        QCOMPARE(f.cantrix.Modifier1List.selectedIndex(), 1);
+        QCOMPARE(widgetRows(options), QStringList({"First", "Second"}));
+
+        options->setFocus();
+        QTest::keyClick(options, Qt::Key_Down); // onto "First" from no current row
+        QTest::keyClick(options, Qt::Key_Down);
+        QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 1);
+        QTest::keyClick(options, Qt::Key(key));
+        QCOMPARE(f.cantrix.Summary2List.rows(), QStringList({"Choice: Second"}));
+
+        modifiers->setFocus();
+        QTest::keyClick(modifiers, Qt::Key_Down);
+        QTest::keyClick(modifiers, Qt::Key(key));
+        QCOMPARE(f.cantrix.Summary2List.rows(), QStringList({"Choice: Second", "Other"}));
+    }
+
+    void removeCommandRemovesTheSelectedSummaryRow()
+    {
+        Fixture f;
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 2);
+        QCOMPARE(widgetRows(summary), QStringList({"Plain", "Other"}));
+
+        f.clickRow(summary, 0);
+        QCOMPARE(f.cantrix.Summary2List.selectedIndex(), 0);
+        QTest::mouseClick(f.widget<ARButton>("RemoveCommand"), Qt::LeftButton);
+        QCOMPARE(widgetRows(summary), QStringList({"Other"}));
+        QCOMPARE(f.cantrix.Summary2List1.rows(), QStringList({"-1DRT"}));
+        // The removed row was selected: the view shows no selection, as the model has none.
+        QCOMPARE(f.cantrix.Summary2List.selectedIndex(), -1);
+        QVERIFY(summary->selectedItems().isEmpty());
+    }
+
+    void typingReachesTheModelAndTheCursorStays()
+    {
+        Fixture f;
+        auto *force = f.widget<QLineEdit>("ForceText");
+        force->selectAll();
+        QTest::keyClicks(force, "12");
+        QCOMPARE(f.cantrix.ForceText.text(), QStringLiteral("12"));
+        QCOMPARE(f.widget<QListWidget>("Summary1List")->item(2)->text(), QStringLiteral("Force 12"));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(12/2) ] L"));
+
+        auto *name = f.widget<QLineEdit>("NameText");
+        QTest::keyClicks(name, "Spak");
+        name->setCursorPosition(3);
+        QTest::keyClick(name, Qt::Key_R);
+        QCOMPARE(f.cantrix.NameText.text(), QStringLiteral("Spark"));
+        QCOMPARE(name->cursorPosition(), 4);
+
+        auto *description = f.widget<QPlainTextEdit>("DescriptionText");
+        QTest::keyClicks(description, "Hot");
+        QTest::keyClick(description, Qt::Key_Return);
+        QTest::keyClicks(description, "and bright");
+        QCOMPARE(f.cantrix.DescriptionText.text(), QStringLiteral("Hot\nand bright"));
+        QCOMPARE(description->textCursor().position(), 14);
+    }
+
+    void modelTextChangesAreShownNotEchoed()
+    {
+        Fixture f;
+        QSignalSpy nameChanges(&f.cantrix.NameText, &TextControl::changed);
+        QSignalSpy descriptionChanges(&f.cantrix.DescriptionText, &TextControl::changed);
+        f.cantrix.NameText.setText(QStringLiteral("Frost"));
+        f.cantrix.DescriptionText.setText(QStringLiteral("Cold"));
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QStringLiteral("Frost"));
+        QCOMPARE(f.widget<QPlainTextEdit>("DescriptionText")->toPlainText(), QStringLiteral("Cold"));
+        QCOMPARE(nameChanges.count(), 1);
+        QCOMPARE(descriptionChanges.count(), 1);
+    }
+
+    void startUpSelectionsComeFromTheModelAlone()
+    {
+        // A combo selects its first row by itself as soon as it gets one. Echoed back, that
+        // would run the category handler while the types are still being read.
+        Fixture f(testRules(), false);
+        int typesWhenCategoryClicked = -1;
+        connect(&f.cantrix.CategoryCombo, &ListControl::clicked, this,
+                [&] { typesWhenCategoryClicked = f.cantrix.TypeCombo.count(); });
+        QSignalSpy categoryClicks(&f.cantrix.CategoryCombo, &ListControl::clicked);
+        QSignalSpy typeClicks(&f.cantrix.TypeCombo, &ListControl::clicked);
+
+        f.cantrix.Form_Load();
+
+        QCOMPARE(categoryClicks.count(), 1);
+        QCOMPARE(typeClicks.count(), 1);
+        QCOMPARE(typesWhenCategoryClicked, 2);
+    }
+
+    void listsWithoutSelectionShowNone()
+    {
+        Fixture f(testRules(), false);
+        auto *combo = f.widget<QComboBox>("CategoryCombo");
+        QSignalSpy clicks(&f.cantrix.CategoryCombo, &ListControl::clicked);
+        f.cantrix.CategoryCombo.append(QStringLiteral("Alpha"));
+        f.cantrix.CategoryCombo.append(QStringLiteral("Beta"));
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(f.cantrix.CategoryCombo.selectedIndex(), -1);
+        QCOMPARE(clicks.count(), 0);
+
+        // The model drops the selected row; the widget would pick a neighbour by itself.
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        for (const char *row : {"a", "b", "c"})
+            f.cantrix.Summary2List.append(QLatin1String(row));
+        f.cantrix.Summary2List.setSelectedIndex(1);
+        QCOMPARE(summary->currentRow(), 1);
+        f.cantrix.Summary2List.remove(1);
+        QCOMPARE(f.cantrix.Summary2List.selectedIndex(), -1);
+        QVERIFY(summary->selectedItems().isEmpty());
+        QCOMPARE(widgetRows(summary), QStringList({"a", "c"}));
+    }
+
+    void newResetsTheWindow()
+    {
+        Fixture f;
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
+        QTest::keyClicks(f.widget<QLineEdit>("NameText"), "Spark");
+        f.window.mnuNew()->trigger();
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QString());
+        QCOMPARE(f.widget<QListWidget>("Summary2List")->count(), 0);
+        QCOMPARE(f.widget<QComboBox>("CategoryCombo")->currentText(), QStringLiteral("Alpha"));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) ] L"));
+    }
+
+    void menusHaveTheirCaptionsAndNoShortcuts()
+    {
+        Fixture f;
+        const QList<QAction *> menus = f.window.menuBar()->actions();
+        QStringList captions;
+        for (QAction *menuAction : menus) {
+            captions.append(menuAction->text());
+            for (QAction *command : menuAction->menu()->actions()) {
+                captions.append(command->isSeparator() ? QStringLiteral("-") : command->text());
+                QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
+            }
+        }
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "-", "&Options...", "-",
+                                        "E&xit", "&Help", "Help &Index", "&About..."}));
+        const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
+                                        f.window.mnuOptions(), f.window.mnuExit(),
+                                        f.window.mnuHelpIndex(), f.window.mnuAbout()};
+        QStringList names;
+        for (QAction *action : named)
+            names.append(action->objectName());
+        QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuOptions", "mnuExit",
+                                     "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void tabWalksTheControlsInReadingOrder()
+    {
+        Fixture f;
+        QStringList order;
+        QWidget *start = f.widget<QWidget>("NameText");
+        QWidget *w = start;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order.append(w->objectName());
+            w = w->nextInFocusChain();
+        } while (w != start);
+        const QStringList expected = {"NameText",        "ForceText",    "CategoryCombo", "TypeCombo",
+                                      "DrainText",       "Modifier1List", "Modifier2List", "DescriptionText",
+                                      "Summary1List",    "Summary2List", "RemoveCommand"};
+        QCOMPARE(order.mid(0, expected.size()), expected);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
