@@ -160,8 +160,9 @@ bool checkColumn60(QStringView line, int lineNumber, bool isName, Diagnostics &o
     };
 
     if (isName) {
-        // A name may fill column 60; it runs over when it goes on into the token field.
-        if (!filled(separator) || !filled(tokens))
+        // A name may fill column 60. It has run on when what stands right after it, in column
+        // 61, is no token: a name that ends in column 60 with its tokens in 61 is as meant.
+        if (!filled(separator) || !filled(tokens) || isWellFormedToken(wordAt(tokens)))
             return false;
         add(out, lineNumber, RulesLine::tokenColumn, Kind::TextIntoColumn60,
             RulesCheck::tr("the name %1 runs past column 60: from column 61 on, %2 is read as its token "

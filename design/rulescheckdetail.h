@@ -42,6 +42,9 @@ void checkCharacters(const QStringList &lines, Diagnostics &out);
 // True when the name or text runs on into the token field, whose tokens are then no tokens.
 bool checkColumn60(QStringView line, int lineNumber, bool isName, Diagnostics &out);
 
+// A sign ("+" or "-"), one digit, and nothing or "DRT".
+bool isWellFormedToken(QStringView token);
+
 // Every token of the line's token string (column 61 on) against the token format.
 void checkTokens(QStringView line, int lineNumber, Diagnostics &out);
 

@@ -53,17 +53,9 @@ QString splitIntoDigits(QStringView token)
     return parts.join(u' ');
 }
 
-bool isWellFormed(QStringView token)
-{
-    const bool signOk = !token.isEmpty() && (token.front() == u'+' || token.front() == u'-');
-    const bool digitOk = token.size() > 1 && isDigit(token[1]);
-    const QStringView kind = token.size() > 2 ? token.sliced(2) : QStringView();
-    return signOk && digitOk && (kind.isEmpty() || kind == drainKind);
-}
-
 void checkToken(QStringView token, int column, int lineNumber, Diagnostics &out)
 {
-    if (isWellFormed(token))
+    if (isWellFormedToken(token))
         return;
     const QChar sign = token.front();
     const bool signOk = sign == u'+' || sign == u'-';
@@ -78,7 +70,7 @@ void checkToken(QStringView token, int column, int lineNumber, Diagnostics &out)
             RulesCheck::tr("the token %1 does not begin with '+' or '-', so its first character is taken "
                            "as the sign: %2")
                 .arg(shown, reading(token)),
-            isWellFormed(mended) ? RulesCheck::tr("Begin every token with '+' or '-', e.g. %1.").arg(quoted(mended))
+            isWellFormedToken(mended) ? RulesCheck::tr("Begin every token with '+' or '-', e.g. %1.").arg(quoted(mended))
                                  : RulesCheck::tr("Begin every token with '+' or '-' and one digit, e.g. '+1' or "
                                                   "'-2DRT'."));
     } else if (!digitOk) {
@@ -108,6 +100,14 @@ void checkToken(QStringView token, int column, int lineNumber, Diagnostics &out)
 }
 
 } // namespace
+
+bool isWellFormedToken(QStringView token)
+{
+    const bool signOk = !token.isEmpty() && (token.front() == u'+' || token.front() == u'-');
+    const bool digitOk = token.size() > 1 && isDigit(token[1]);
+    const QStringView kind = token.size() > 2 ? token.sliced(2) : QStringView();
+    return signOk && digitOk && (kind.isEmpty() || kind == drainKind);
+}
 
 void checkTokens(QStringView line, int lineNumber, Diagnostics &out)
 {
