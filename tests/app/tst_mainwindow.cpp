@@ -337,7 +337,8 @@ private slots:
             }
         }
         QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "-", "&Options...", "-",
-                                        "E&xit", "&Help", "Help &Index", "&About..."}));
+                                        "E&xit", "&Rules", "Show Rules &Problems...", "&Help", "Help &Index",
+                                        "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
                                         f.window.mnuHelpIndex(), f.window.mnuAbout()};
