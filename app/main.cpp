@@ -2,6 +2,7 @@
 
 #include "cantrix.h"
 #include "mainwindow.h"
+#include "programicon.h"
 #include "qtplatform.h"
 
 int main(int argc, char *argv[])
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Cantrix3"));
     QApplication::setOrganizationName(QStringLiteral("Cantrix"));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+    QApplication::setWindowIcon(programIcon());
 
     QtPlatform platform;
     Cantrix cantrix(platform);
