@@ -4,6 +4,7 @@
 #include "cantrix.h"
 #include "mainwindow.h"
 #include "optionscommand.h"
+#include "programicon.h"
 #include "qtplatform.h"
 #include "spellcommands.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Cantrix3"));
     QApplication::setOrganizationName(QStringLiteral("Cantrix"));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+    QApplication::setWindowIcon(programIcon());
 
     QtPlatform platform;
     Cantrix cantrix(platform);

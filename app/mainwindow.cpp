@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
+#include "aboutbox.h"
 #include "arbutton.h"
 #include "cantrix.h"
 #include "controlmirrors.h"
@@ -99,6 +100,11 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+MainWindow::~MainWindow()
+{
+    delete m_about;
+}
+
 void MainWindow::createControls(QWidget *form)
 {
     for (const Caption &caption : captions) {
@@ -183,4 +189,16 @@ void MainWindow::createMenus()
     m_mnuAbout = addCommand(help, "mnuAbout", tr("&About..."));
 
     connect(m_mnuNew, &QAction::triggered, &m_cantrix, &Cantrix::mnuNew_Click);
+    connect(m_mnuExit, &QAction::triggered, &m_cantrix, &Cantrix::mnuExit_Click);
+    connect(m_mnuHelpIndex, &QAction::triggered, &m_cantrix, &Cantrix::mnuHelpIndex_Click);
+    connect(m_mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    if (!m_about)
+        m_about = new AboutBox();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+class AboutBox;
 class Cantrix;
 class QAction;
 class QMenu;
@@ -16,6 +18,7 @@ class MainWindow final : public QMainWindow
 
 public:
     explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The menu commands, for wiring the commands that live elsewhere.
     QAction *mnuNew() const { return m_mnuNew; }
@@ -31,6 +34,8 @@ private:
     void createRemoveCommand(QWidget *form);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
+    // Shows the About box, the one there is: a second About brings it to the front.
+    void mnuAbout_Click();
 
     Cantrix &m_cantrix;
     QAction *m_mnuNew = nullptr;
@@ -40,4 +45,6 @@ private:
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
+    // The About box while it is loaded; it has no owner, so it is not a child of this window.
+    QPointer<AboutBox> m_about;
 };

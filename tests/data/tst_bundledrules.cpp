@@ -9,34 +9,9 @@
 #include <QTest>
 
 #include "cantrix.h"
+#include "recordingplatform.h"
 
 namespace {
-
-// The desktop as the model sees it, reduced to what start-up and the design handlers touch.
-class FakePlatform final : public Platform
-{
-public:
-    explicit FakePlatform(QString directory) : m_directory(std::move(directory)) {}
-
-    QString programDirectory() const override { return m_directory; }
-    QString userConfigDirectory() const override { return m_directory; }
-    QDate today() const override { return QDate(2024, 3, 5); }
-    QLocale locale() const override { return QLocale(QLocale::English, QLocale::UnitedStates); }
-    void showWarning(const QString &title, const QString &text) override
-    {
-        messages << title + QStringLiteral(": ") + text;
-    }
-    void showStatus(const QString &text) override { messages << text; }
-    void closeMainWindow() override { messages << QStringLiteral("closed"); }
-    void exitProgram() override { messages << QStringLiteral("exit"); }
-    std::optional<QString> chooseFile(const FileDialogRequest &) override { return std::nullopt; }
-    void openWithDesktop(const QString &, const QString &) override {}
-
-    QStringList messages;
-
-private:
-    QString m_directory;
-};
 
 QString sourceRulesPath()
 {
@@ -71,10 +46,11 @@ private slots:
 
     void init()
     {
-        m_platform = std::make_unique<FakePlatform>(m_dir.path());
+        m_platform = std::make_unique<RecordingPlatform>(m_dir.path());
         m_window = std::make_unique<Cantrix>(*m_platform);
         m_window->Form_Load();
-        QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.join(u'\n')));
+        QVERIFY(m_platform->warnings.isEmpty());
+        QVERIFY2(m_platform->statusMessages.isEmpty(), qPrintable(m_platform->statusMessages.join(u'\n')));
         QVERIFY(!m_window->isClosed());
     }
 
@@ -268,17 +244,25 @@ private slots:
         QCOMPARE(w.DrainText.text(), drain);
     }
 
-    // The build puts the file beside the program, where the program looks for it.
-    void copyBesideTheBuiltProgramIsCurrent()
+    // The build puts the data files beside the program, where the program looks for them.
+    void copiesBesideTheBuiltProgramAreCurrent_data()
     {
-        const QString besideProgram = QStringLiteral(CANTRIX_BUILT_PROGRAM_DIR "/GX2Mod.dat");
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"GX2Mod.dat", "CTXhelp.htm", "GX2-Spell.xsl"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
+    void copiesBesideTheBuiltProgramAreCurrent()
+    {
+        QFETCH(QString, file);
+        const QString besideProgram = QStringLiteral(CANTRIX_BUILT_PROGRAM_DIR "/") + file;
         QVERIFY2(QFile::exists(besideProgram), qPrintable(besideProgram));
-        QCOMPARE(readAll(besideProgram), readAll(sourceRulesPath()));
+        QCOMPARE(readAll(besideProgram), readAll(QStringLiteral(CANTRIX_SOURCE_DATA_DIR "/") + file));
     }
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<Cantrix> m_window;
 };
 

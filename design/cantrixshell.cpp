@@ -1,0 +1,30 @@
+// The shell commands of the window: the help page and Exit.
+#include "cantrix.h"
+
+#include <QDir>
+
+void Cantrix::RunShellExecute(const QString &sTopic, const QString &sFile, const std::optional<QString> &sParams,
+                              const std::optional<QString> &sDirectory, qint32 nShowCmd)
+{
+    Q_UNUSED(sParams)
+    Q_UNUSED(nShowCmd)
+    const QDir base = sDirectory ? QDir(*sDirectory) : QDir::current();
+    m_platform.openWithDesktop(sTopic, QDir::cleanPath(base.absoluteFilePath(sFile)));
+}
+
+QString Cantrix::helpFilePath() const
+{
+    return QDir(m_platform.programDirectory()).filePath(QString::fromLatin1(helpFileName));
+}
+
+void Cantrix::mnuHelpIndex_Click()
+{
+    // A missing page is not checked for: the desktop says so in its own words, if at all,
+    // and the window goes on as it was.
+    RunShellExecute(QString::fromLatin1(openVerb), helpFilePath(), std::nullopt, std::nullopt, showNormal);
+}
+
+void Cantrix::mnuExit_Click()
+{
+    m_platform.exitProgram();
+}
