@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+
+#include "legacytext.h"
 
 QString RulesFile::pathIn(const QString &programDirectory)
 {
@@ -46,17 +47,10 @@ RulesFile::Contents RulesFile::decode(const QByteArray &bytes)
     Contents contents;
     contents.ok = true;
 
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        QStringDecoder cp1252("Windows-1252");
-        if (cp1252.isValid()) {
-            text = cp1252.decode(bytes);
-        } else {
-            text = QString::fromLatin1(bytes);
-        }
+    bool legacy = false;
+    const QString text = LegacyText::decodeUtf8OrWindows1252(bytes, &legacy);
+    if (legacy)
         contents.encoding = Encoding::Windows1252;
-    }
 
     const QStringView view(text);
     qsizetype start = 0;

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include <QStringDecoder>
 #include <QXmlStreamReader>
+
+#include "legacytext.h"
 
 QString XmlAttributeList::getQName(int index) const
 {
@@ -36,25 +37,21 @@ bool declaresEncoding(const QByteArray &document)
     return end > 0 && document.left(end).contains("encoding");
 }
 
-bool isValidUtf8(const QByteArray &document)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(document);
-    return !utf8.hasError();
-}
-
 // Feeds the reader: bytes when the reader is to find the encoding itself, decoded text when
 // the document is an undeclared 8-bit one. Text handed over as a QString makes the reader
 // ignore any declaration, which is why only undeclared documents take that path.
 void feed(QXmlStreamReader &reader, const QByteArray &document)
 {
-    if (startsWithByteOrderMark(document) || declaresEncoding(document) || isValidUtf8(document)) {
+    if (startsWithByteOrderMark(document) || declaresEncoding(document)) {
         reader.addData(document);
         return;
     }
-    QStringDecoder cp1252("Windows-1252");
-    const QString decoded = cp1252.isValid() ? QString(cp1252.decode(document)) : QString::fromLatin1(document);
-    reader.addData(decoded);
+    bool legacy = false;
+    const QString decoded = LegacyText::decodeUtf8OrWindows1252(document, &legacy);
+    if (legacy)
+        reader.addData(decoded);
+    else
+        reader.addData(document);
 }
 
 XmlAttributeList attributesOf(const QXmlStreamReader &reader)
