@@ -46,7 +46,11 @@ void QtPlatform::showWarning(const QString &title, const QString &text)
 
 void QtPlatform::showStatus(const QString &text)
 {
-    if (m_mainWindow)
+    if (!m_mainWindow)
+        return;
+    if (text.isEmpty())
+        m_mainWindow->statusBar()->clearMessage();
+    else
         m_mainWindow->statusBar()->showMessage(text);
 }
 

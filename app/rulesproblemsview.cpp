@@ -14,12 +14,14 @@
 RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     : QObject(window), m_cantrix(cantrix), m_window(window), m_problems(new RulesProblems(cantrix, this))
 {
-    // A permanent label: the passing messages of the status bar never hide it.
+    // A normal status-bar label, not a permanent one: a passing message (such as the rules
+    // file turning unreadable) takes the whole bar while it shows, and the count comes back
+    // when it goes. A permanent label beside it would leave the message no room at all.
     m_count = new QLabel(window);
     m_count->setObjectName(QStringLiteral("lblRulesProblems"));
     // The window keeps its designed size: a long text is cut short, and its tooltip shows it whole.
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    window->statusBar()->addPermanentWidget(m_count, 1);
+    window->statusBar()->addWidget(m_count, 1);
 
     createMenu();
     connect(m_problems, &RulesProblems::checked, this, &RulesProblemsView::showCount);

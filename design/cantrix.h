@@ -129,6 +129,8 @@ private:
     // Reads the rules data file for a handler that runs after start-up. An unreadable file
     // lists nothing; the user hears of it once in the status bar, until it reads again.
     QStringList rulesLinesForHandler();
+    // The rules data file read well: ends the notice that it could not be read, if one shows.
+    void rulesReadAgain();
     void closeWindow();
     static QString groupPrefix(const QString &text);
 
