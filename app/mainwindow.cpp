@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -130,6 +131,14 @@ void MainWindow::createControls(QWidget *form)
     auto *summary1List = field<QListWidget>(form, "Summary1List", 1080, 3720, 1575, 1200);
     auto *summary2List = field<QListWidget>(form, "Summary2List", 2760, 3720, 6135, 1200);
     createRemoveCommand(form);
+
+    // The rows a drop-down list opens are drawn by a view of their own, which does not take
+    // the colours of the list's face.
+    for (QComboBox *combo : {categoryCombo, typeCombo}) {
+        QPalette rows = fieldPalette(combo->view()->palette());
+        rows.setColor(QPalette::Window, fieldColour);
+        combo->view()->setPalette(rows);
+    }
 
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));

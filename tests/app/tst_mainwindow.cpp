@@ -349,6 +349,23 @@ private slots:
                                      "mnuHelpIndex", "mnuAbout"}));
     }
 
+    void dropDownListsOpenOnTheFieldColour()
+    {
+        // The rows a drop-down list opens are part of the list: light yellow like the rest.
+        Fixture f;
+        for (const char *name : {"CategoryCombo", "TypeCombo"}) {
+            auto *combo = f.widget<QComboBox>(name);
+            combo->showPopup();
+            QAbstractItemView *popup = combo->view();
+            QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
+            // The first row is the chosen one; the bottom right corner lies below or beside
+            // the other rows' text.
+            const QImage shown = popup->viewport()->grab().toImage();
+            QCOMPARE(QColor(shown.pixel(shown.width() - 3, shown.height() - 3)), QColor(255, 255, 204));
+            combo->hidePopup();
+        }
+    }
+
     void tabWalksTheControlsInReadingOrder()
     {
         Fixture f;
