@@ -312,6 +312,37 @@ private slots:
         QCOMPARE(widgetRows(summary), QStringList({"a", "c"}));
     }
 
+    void widgetsFollowEveryKindOfRowChange()
+    {
+        Fixture f(testRules(), false);
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        auto *combo = f.widget<QComboBox>("TypeCombo");
+        for (ListControl *list : {&f.cantrix.Summary2List, &f.cantrix.TypeCombo}) {
+            list->append(QStringLiteral("b"));
+            list->insert(0, QStringLiteral("a"));
+            list->append(QStringLiteral("d"));
+            list->insert(2, QStringLiteral("c"));
+            list->setSelectedIndex(2);
+            list->remove(1);
+            list->insert(1, QStringLiteral("b2"));
+            list->remove(0);
+        }
+        const QStringList expected{"b2", "c", "d"};
+        QCOMPARE(widgetRows(summary), expected);
+        QCOMPARE(widgetRows(combo), expected);
+        // The selected row "c" moved with every change before it.
+        QCOMPARE(summary->currentRow(), 1);
+        QCOMPARE(combo->currentIndex(), 1);
+
+        f.cantrix.Summary2List.clear();
+        f.cantrix.TypeCombo.clear();
+        QCOMPARE(summary->count(), 0);
+        QCOMPARE(combo->count(), 0);
+        f.cantrix.TypeCombo.append(QStringLiteral("again"));
+        QCOMPARE(widgetRows(combo), QStringList{"again"});
+        QCOMPARE(combo->currentIndex(), -1);
+    }
+
     void newResetsTheWindow()
     {
         Fixture f;
