@@ -114,7 +114,7 @@ void Cantrix::closeWindow()
     emit closed();
 }
 
-QStringList Cantrix::rulesLinesForHandler()
+std::optional<QStringList> Cantrix::rulesLinesForHandler()
 {
     RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
@@ -125,7 +125,7 @@ QStringList Cantrix::rulesLinesForHandler()
                                       .arg(QString::fromLatin1(RulesFile::fileName), rules.error));
             m_rulesProblemReported = true;
         }
-        return {};
+        return std::nullopt;
     }
     rulesReadAgain();
     return std::move(rules.lines);

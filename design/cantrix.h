@@ -126,9 +126,9 @@ signals:
     void designStarted();
 
 private:
-    // Reads the rules data file for a handler that runs after start-up. An unreadable file
-    // lists nothing; the user hears of it once in the status bar, until it reads again.
-    QStringList rulesLinesForHandler();
+    // Reads the rules data file for a handler that runs after start-up; no value when it
+    // cannot be read. The user hears of that once in the status bar, until it reads again.
+    std::optional<QStringList> rulesLinesForHandler();
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();

@@ -15,7 +15,8 @@ void Cantrix::Modifier1List_Click()
     Modifier2List1.clear();
     Text2.setText(Modifier1List.text());
     const QList<RulesReaders::Entry> options =
-        RulesReaders::modifierOptions(rulesLinesForHandler(), CategoryCombo.text(), Text2.text());
+        RulesReaders::modifierOptions(rulesLinesForHandler().value_or(QStringList()), CategoryCombo.text(),
+                                      Text2.text());
     for (const RulesReaders::Entry &option : options) {
         Modifier2List.append(option.text);
         Modifier2List1.append(option.tokens);
@@ -27,8 +28,10 @@ void Cantrix::Modifier1List_DblClick()
     const int selected = Modifier1List.selectedIndex();
     if (selected < 0)
         return;
-    // A modifier with options enters the summary only through one of its options.
-    if (RulesReaders::ownsOption(rulesLinesForHandler(), CategoryCombo.text(), Text2.text()))
+    // A modifier with options enters the summary only through one of its options. Without a
+    // readable rules file nobody can tell, so nothing enters.
+    const std::optional<QStringList> rules = rulesLinesForHandler();
+    if (!rules || RulesReaders::ownsOption(*rules, CategoryCombo.text(), Text2.text()))
         return;
 
     const QString text = Modifier1List.row(selected);

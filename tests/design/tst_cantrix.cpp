@@ -393,6 +393,28 @@ private slots:
         QVERIFY(w.platform.statusMessages[2].contains(QStringLiteral("GX2Mod.dat")));
     }
 
+    void doubleClickWithoutReadableRulesAddsNothing_data()
+    {
+        QTest::addColumn<QString>("modifier");
+        QTest::newRow("a modifier that owns options") << "Range";
+        QTest::newRow("a stand-alone modifier") << "Zap";
+    }
+
+    void doubleClickWithoutReadableRulesAddsNothing()
+    {
+        // Whether a modifier owns options is in the rules file alone: while it cannot be
+        // read, a modifier still listed must not slip into the summary as if it stood alone.
+        QFETCH(QString, modifier);
+        Window w;
+        Cantrix &c = w.cantrix;
+        c.Form_Load();
+        QFile::remove(c.rulesFilePath());
+        w.doubleClickModifier(modifier);
+        QVERIFY(c.Summary2List.rows().isEmpty());
+        QVERIFY(c.Summary2List1.rows().isEmpty());
+        QCOMPARE(w.platform.statusMessages.size(), 1);
+    }
+
     void newWithTheRulesFileBackTakesTheNoticeAway()
     {
         Window w;
