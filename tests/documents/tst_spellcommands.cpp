@@ -287,6 +287,11 @@ private slots:
             << QStringLiteral("entities.xml")
             << QByteArray("<!DOCTYPE common [<!ENTITY a 'aaaaaaaaaa'>]>\n<common><itemdef name='&a;'/></common>")
             << QStringLiteral("entities");
+        // Filled in by the test itself (see openFailures).
+        QTest::newRow("too large") << QStringLiteral("huge.xml") << QByteArray() << QStringLiteral("too large");
+        // A device that never ends, reached through an ordinary-looking name.
+        QTest::newRow("not a regular file") << QStringLiteral("endless.xml") << QByteArray()
+                                            << QStringLiteral("not a regular file");
     }
 
     void openFailures()
@@ -299,6 +304,17 @@ private slots:
             QVERIFY(writeBytes(path(file), contents));
         if (file == u"folder.xml")
             QVERIFY(QDir().mkpath(path(file)));
+        if (file == u"huge.xml") {
+            QFile huge(path(file));
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("<common>") == 8);
+            QVERIFY(huge.resize(SpellCommands::largestDocument + 1));
+        }
+        if (file == u"endless.xml") {
+            const QString device = QStringLiteral("/dev/zero");
+            if (!QFileInfo::exists(device))
+                QSKIP("No endless device on this system.");
+            QVERIFY(QFile::link(device, path(file)));
+        }
         composeCombatSpell(*m_window);
         m_window->NameText.setText(QStringLiteral("Unsaved work"));
         m_window->CreationDate = QStringLiteral("June 01, 2000");
