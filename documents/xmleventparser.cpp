@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include "xmlmarkuplimits.h"
+
 QString XmlAttributeList::getQName(int index) const
 {
     return index >= 0 && index < m_attributes.size() ? m_attributes.at(index).name : QString();
@@ -78,6 +80,9 @@ void report(const Handler &handler, Args &&...args)
 
 XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
 {
+    if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document))
+        return {false, breach->reason, breach->line, breach->column};
+
     QXmlStreamReader reader;
     reader.setNamespaceProcessing(false);
     feed(reader, document);
