@@ -174,6 +174,22 @@ private slots:
         QCOMPARE(m_window->Summary1List1.row(2), QStringLiteral("1"));
     }
 
+    // A force typed and then deleted: the field is empty while the summary row and the drain
+    // code still use the force typed last. That force is the one saved and opened again.
+    void emptiedForceFieldKeepsTheForceInUse()
+    {
+        composeCombatSpell(*m_window);
+        m_window->ForceText.setText(QString());
+        QCOMPARE(m_window->Summary1List.row(2), QStringLiteral("Force 6"));
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+
+        m_window->mnuNew_Click();
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        QCOMPARE(m_window->ForceText.text(), QStringLiteral("6"));
+        QCOMPARE(m_window->Summary1List.row(2), QStringLiteral("Force 6"));
+        QCOMPARE(m_window->Summary1List1.row(2), QStringLiteral("6"));
+    }
+
     void creationDateOfFirstSaveIsKept()
     {
         const QString file = path(QStringLiteral("spell.xml"));
