@@ -16,6 +16,7 @@
 #include "formstyle.h"
 #include "programicon.h"
 #include "programinfo.h"
+#include "rulesproblemsview.h"
 #include "spellcardactions.h"
 
 namespace {
@@ -96,6 +97,7 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
 
     createControls(form);
     createMenus();
+    new RulesProblemsView(m_cantrix, this);
     statusBar()->setSizeGripEnabled(false);
     // Every control sits at a fixed place, so the window keeps its designed size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -104,6 +104,7 @@ void Cantrix::StartDesign()
         CategoryCombo.setSelectedIndex(0);
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
+    emit designStarted();
 }
 
 void Cantrix::closeWindow()

@@ -122,6 +122,8 @@ public:
 signals:
     // The window was closed from inside a handler.
     void closed();
+    // StartDesign has filled the lists from the rules data file (start-up and New).
+    void designStarted();
 
 private:
     // Reads the rules data file for a handler that runs after start-up. An unreadable file

@@ -12,22 +12,33 @@ QString RulesFile::pathIn(const QString &programDirectory)
 
 RulesFile::Contents RulesFile::load(const QString &path)
 {
-    Contents contents;
-    if (QFileInfo(path).isDir()) {
-        contents.error = QStringLiteral("it is a folder, not a file");
-        return contents;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.errorString();
-        return contents;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        contents.error = file.errorString();
+    QByteArray bytes;
+    QString error;
+    if (!readBytes(path, bytes, error)) {
+        Contents contents;
+        contents.error = error;
         return contents;
     }
     return decode(bytes);
+}
+
+bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error)
+{
+    if (QFileInfo(path).isDir()) {
+        error = QStringLiteral("it is a folder, not a file");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 RulesFile::Contents RulesFile::decode(const QByteArray &bytes)

@@ -338,7 +338,8 @@ private slots:
             }
         }
         QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
-                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Help", "Help &Index",
+                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
+                                        "Show Rules &Problems...", "&Help", "Help &Index",
                                         "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),

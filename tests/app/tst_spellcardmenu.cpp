@@ -73,7 +73,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("start");
         QTest::newRow("pdf") << "bolt.pdf" << QByteArray("%PDF-");
-        QTest::newRow("no suffix") << "bolt" << QByteArray("%PDF-");
         QTest::newRow("html") << "bolt.html" << QByteArray("<!DOCTYPE html>");
         QTest::newRow("htm") << "bolt.HTM" << QByteArray("<!DOCTYPE html>");
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -43,7 +44,11 @@ public:
         dialogRequests.append(request);
         if (dialogAnswers.isEmpty())
             return std::nullopt;
-        return dialogAnswers.dequeue();
+        std::optional<QString> answer = dialogAnswers.dequeue();
+        // As a real file dialog does: a typed name without extension gets the default suffix.
+        if (answer && !request.defaultSuffix.isEmpty() && QFileInfo(*answer).suffix().isEmpty())
+            *answer += QLatin1Char('.') + request.defaultSuffix;
+        return answer;
     }
     void openWithDesktop(const QString &verb, const QString &path) override { desktopCalls.append({verb, path}); }
 

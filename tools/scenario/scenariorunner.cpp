@@ -6,6 +6,7 @@ ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out
     : m_platform(programDirectory), m_window(std::make_unique<Cantrix>(m_platform)), m_out(out)
 {
     addDesignScenarioCommands(*this);
+    addDocumentScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
         m_out.flush();

@@ -1,0 +1,89 @@
+#include "sliderwidgetsurface.h"
+
+#include <QLabel>
+
+#include "arbutton.h"
+#include "kqattributeslider.h"
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+
+} // namespace
+
+SliderWidgetSurface::SliderWidgetSurface(kqAttributeSlider &control, ARButton &cmdDown, ARButton &cmdUp,
+                                         QLabel &lblValue)
+    : m_control(control)
+    , m_cmdDown(cmdDown)
+    , m_cmdUp(cmdUp)
+    , m_lblValue(lblValue)
+{
+}
+
+ARButton &SliderWidgetSurface::button(Button which) const
+{
+    return which == Button::Down ? m_cmdDown : m_cmdUp;
+}
+
+double SliderWidgetSurface::controlWidth() const
+{
+    return m_control.widthTwips();
+}
+
+double SliderWidgetSurface::controlHeight() const
+{
+    return m_control.heightTwips();
+}
+
+int SliderWidgetSurface::buttonWidth(Button which) const
+{
+    return button(which).Width();
+}
+
+int SliderWidgetSurface::buttonHeight(Button which) const
+{
+    return button(which).Height();
+}
+
+void SliderWidgetSurface::setButtonWidth(Button which, int twips)
+{
+    button(which).setWidth(twips);
+}
+
+void SliderWidgetSurface::setButtonHeight(Button which, int twips)
+{
+    button(which).setHeight(twips);
+}
+
+void SliderWidgetSurface::setButtonLeft(Button which, int twips)
+{
+    button(which).setLeft(twips);
+}
+
+void SliderWidgetSurface::setLabelCaption(const QString &caption)
+{
+    m_lblValue.setText(caption);
+    m_lblValue.adjustSize();
+}
+
+double SliderWidgetSurface::labelWidth() const
+{
+    return m_lblValue.width() * twipsPerInch / m_control.logicalDpiX();
+}
+
+double SliderWidgetSurface::labelHeight() const
+{
+    return m_lblValue.height() * twipsPerInch / m_control.logicalDpiY();
+}
+
+void SliderWidgetSurface::setLabelLeft(float twips)
+{
+    m_labelLeft = twips;
+    m_lblValue.move(m_control.toPixelsX(twips), m_lblValue.y());
+}
+
+void SliderWidgetSurface::setLabelTop(float twips)
+{
+    m_labelTop = twips;
+    m_lblValue.move(m_lblValue.x(), m_control.toPixelsY(twips));
+}

@@ -1,0 +1,127 @@
+#include "spelldocumentreader.h"
+
+#include "cantrix.h"
+
+namespace {
+
+bool isBlanksOnly(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+// Replaces one row of a list the way every summary row is replaced: insert, then remove the
+// row that moved down.
+void replaceRow(ListControl &list, int row, const QString &text)
+{
+    list.insert(row, text);
+    list.remove(row + 1);
+}
+
+} // namespace
+
+SpellDocumentReader::SpellDocumentReader(Cantrix &window) : m_window(window) {}
+
+XmlEvents SpellDocumentReader::events()
+{
+    XmlEvents events;
+    events.startDocument = [this] { parser_startDocument(); };
+    events.endDocument = [this] { parser_endDocument(); };
+    events.startElement = [this](const QString &sName, const XmlAttributeList &pAttributeList) {
+        parser_startElement(sName, pAttributeList);
+    };
+    events.endElement = [this](const QString &sName) { parser_endElement(sName); };
+    events.characters = [this](const QString &sCharacter, int iLength) { parser_characters(sCharacter, iLength); };
+    events.comment = [this](const QString &sComment) { parser_comment(sComment); };
+    events.processingInstruction = [this](const QString &sTarget, const QString &sData) {
+        parser_processingInstruction(sTarget, sData);
+    };
+    return events;
+}
+
+// The document's outline, its text and its other markup carry nothing the window shows.
+void SpellDocumentReader::parser_startDocument() {}
+void SpellDocumentReader::parser_endDocument() {}
+void SpellDocumentReader::parser_endElement(const QString &) {}
+void SpellDocumentReader::parser_characters(const QString &, int) {}
+void SpellDocumentReader::parser_comment(const QString &) {}
+void SpellDocumentReader::parser_processingInstruction(const QString &, const QString &) {}
+
+void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAttributeList &pAttributeList)
+{
+    QString value;
+    QString modifier;
+    for (int i = 0; i < pAttributeList.length(); ++i) {
+        const QString name = pAttributeList.getQName(i).toLower();
+        if (name == u"value")
+            value = pAttributeList.getValue(i);
+        else if (name == u"modifier")
+            modifier = pAttributeList.getValue(i);
+    }
+
+    const QString element = sName.toLower();
+    if (element == u"date") {
+        // The creation date is whatever attribute comes first; an element without any is skipped.
+        if (pAttributeList.length() > 0)
+            m_window.CreationDate = pAttributeList.getValue(0);
+    } else if (element == u"itemdef") {
+        if (pAttributeList.length() > 0)
+            m_window.NameText.setText(pAttributeList.getValue(0));
+    } else if (element == u"drain") {
+        m_window.DrainText.setText(value);
+    } else if (element == u"force") {
+        applyForce(modifier);
+    } else if (element == u"description") {
+        m_window.DescriptionText.setText(value);
+    } else if (element == u"category") {
+        applyChoice(Choice::Category, value, modifier);
+    } else if (element == u"type") {
+        applyChoice(Choice::Type, value, modifier);
+    } else if (element == u"mod") {
+        // Appended as stored, without the checks of a user's choice and without a new drain
+        // code: the stored one stays on display.
+        m_window.Summary2List.append(value);
+        m_window.Summary2List1.append(modifier);
+    }
+}
+
+void SpellDocumentReader::applyForce(const QString &modifier)
+{
+    // A force of blanks only is the placeholder of a spell saved before any force was typed;
+    // the window keeps the force "1" it shows after New.
+    if (isBlanksOnly(modifier))
+        return;
+    // The force handling runs even when the text is already the loaded force (the "1" New
+    // leaves), so that the force row of the summary always shows the loaded force.
+    if (m_window.ForceText.text() == modifier)
+        m_window.ForceText_Change();
+    else
+        m_window.ForceText.setText(modifier);
+}
+
+void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const QString &modifier)
+{
+    ListControl &list = choice == Choice::Category ? m_window.CategoryCombo : m_window.TypeCombo;
+    const int summaryRow = choice == Choice::Category ? 0 : 1;
+    // Every choice the stored value begins with ("Combat Spell" begins with "Combat") is
+    // selected in turn, without regard to case; the last one in list order stays selected.
+    for (int i = 0; i < list.count(); ++i) {
+        const QString choiceText = list.row(i);
+        if (value.left(choiceText.size()).toLower() != choiceText.toLower())
+            continue;
+        // The selection handling runs even when the choice is already selected (as New leaves
+        // the first one), so a category always drops the modifiers that stood before it.
+        if (list.selectedIndex() == i) {
+            if (choice == Choice::Category)
+                m_window.CategoryCombo_Click();
+            else
+                m_window.TypeCombo_Click();
+        } else {
+            list.setSelectedIndex(i);
+        }
+        replaceRow(m_window.Summary1List1, summaryRow, modifier);
+    }
+}

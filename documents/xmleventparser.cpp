@@ -1,0 +1,140 @@
+#include "xmleventparser.h"
+
+#include <algorithm>
+
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+QString XmlAttributeList::getQName(int index) const
+{
+    return index >= 0 && index < m_attributes.size() ? m_attributes.at(index).name : QString();
+}
+
+QString XmlAttributeList::getValue(int index) const
+{
+    return index >= 0 && index < m_attributes.size() ? m_attributes.at(index).value : QString();
+}
+
+namespace XmlEventParser {
+
+namespace {
+
+bool startsWithByteOrderMark(const QByteArray &document)
+{
+    return document.startsWith("\xEF\xBB\xBF") || document.startsWith("\xFF\xFE")
+        || document.startsWith("\xFE\xFF");
+}
+
+// Whether the XML declaration names an encoding. Only an ASCII-compatible declaration can be
+// read here; UTF-16 and UTF-32 documents carry a byte-order mark or are valid UTF-8 bytes to
+// the check below, and either way go to the XML reader unchanged.
+bool declaresEncoding(const QByteArray &document)
+{
+    if (!document.startsWith("<?xml"))
+        return false;
+    const qsizetype end = document.indexOf("?>");
+    return end > 0 && document.left(end).contains("encoding");
+}
+
+bool isValidUtf8(const QByteArray &document)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(document);
+    return !utf8.hasError();
+}
+
+// Feeds the reader: bytes when the reader is to find the encoding itself, decoded text when
+// the document is an undeclared 8-bit one. Text handed over as a QString makes the reader
+// ignore any declaration, which is why only undeclared documents take that path.
+void feed(QXmlStreamReader &reader, const QByteArray &document)
+{
+    if (startsWithByteOrderMark(document) || declaresEncoding(document) || isValidUtf8(document)) {
+        reader.addData(document);
+        return;
+    }
+    QStringDecoder cp1252("Windows-1252");
+    const QString decoded = cp1252.isValid() ? QString(cp1252.decode(document)) : QString::fromLatin1(document);
+    reader.addData(decoded);
+}
+
+XmlAttributeList attributesOf(const QXmlStreamReader &reader)
+{
+    QList<XmlAttributeList::Attribute> attributes;
+    const QXmlStreamAttributes found = reader.attributes();
+    attributes.reserve(found.size());
+    for (const QXmlStreamAttribute &attribute : found)
+        attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+    return XmlAttributeList(std::move(attributes));
+}
+
+template<typename Handler, typename... Args>
+void report(const Handler &handler, Args &&...args)
+{
+    if (handler)
+        handler(std::forward<Args>(args)...);
+}
+
+} // namespace
+
+XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
+{
+    QXmlStreamReader reader;
+    reader.setNamespaceProcessing(false);
+    feed(reader, document);
+
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            report(events.startDocument);
+            break;
+        case QXmlStreamReader::EndDocument:
+            report(events.endDocument);
+            break;
+        case QXmlStreamReader::StartElement:
+            report(events.startElement, reader.qualifiedName().toString(), attributesOf(reader));
+            break;
+        case QXmlStreamReader::EndElement:
+            report(events.endElement, reader.qualifiedName().toString());
+            break;
+        case QXmlStreamReader::Characters: {
+            const QString text = reader.text().toString();
+            report(events.characters, text, int(text.size()));
+            break;
+        }
+        case QXmlStreamReader::Comment:
+            report(events.comment, reader.text().toString());
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            report(events.processingInstruction, reader.processingInstructionTarget().toString(),
+                   reader.processingInstructionData().toString());
+            break;
+        case QXmlStreamReader::DTD:
+            // Entities declared by a document could expand without bound; a spell document
+            // never declares any.
+            if (!reader.entityDeclarations().isEmpty())
+                reader.raiseError(QStringLiteral("The document declares entities of its own, which are not accepted."));
+            break;
+        case QXmlStreamReader::EntityReference:
+            // Only reported for an entity that is declared nowhere (for instance in an
+            // external DTD, which is never loaded).
+            reader.raiseError(QStringLiteral("The entity %1 is not defined.").arg(reader.name().toString()));
+            break;
+        default:
+            break;
+        }
+    }
+
+    XmlParseResult result;
+    result.ok = !reader.hasError();
+    if (!result.ok) {
+        result.reason = reader.errorString();
+        result.line = reader.lineNumber();
+        // The reader counts the characters it has read on the line, the offending one included,
+        // which is that character's column counted from 1; at the very start of a line (a
+        // document that breaks off) nothing is read yet, and column 1 is where it stopped.
+        result.column = std::max<qint64>(1, reader.columnNumber());
+    }
+    return result;
+}
+
+} // namespace XmlEventParser

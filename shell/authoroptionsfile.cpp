@@ -1,0 +1,111 @@
+#include "authoroptionsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include "platform.h"
+
+namespace AuthorOptionsFile {
+
+namespace {
+
+// ctx.txt is three short lines; anything much larger is not an options file, and reading it
+// whole must not exhaust memory.
+constexpr qint64 largestFileRead = 1024 * 1024;
+
+constexpr int lineCount = 3;
+
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder cp1252("Windows-1252");
+    return cp1252.isValid() ? cp1252.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+// A field holding a line break would spill into the next line and shift every later value,
+// so inside a value CR and LF are written as blanks: the file always keeps its three lines.
+QString asSingleLine(QString value)
+{
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+    return value;
+}
+
+} // namespace
+
+QString location(const Platform &platform)
+{
+    return location(platform.programDirectory(), platform.userConfigDirectory());
+}
+
+QString location(const QString &programDirectory, const QString &userConfigDirectory)
+{
+    const QFileInfo program(programDirectory);
+    const QString folder = program.isDir() && program.isWritable() ? programDirectory : userConfigDirectory;
+    return QDir(folder).filePath(QString::fromLatin1(fileName));
+}
+
+AuthorProfile read(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return decode(file.read(largestFileRead));
+}
+
+AuthorProfile decode(const QByteArray &bytes)
+{
+    const QString text = decodeText(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size() && lines.size() < lineCount) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines.append(text.sliced(start, end - start));
+        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    lines.resize(lineCount);
+    return {lines.at(0), lines.at(1), lines.at(2)};
+}
+
+QByteArray encode(const AuthorProfile &profile)
+{
+    QByteArray bytes;
+    for (const QString &value : {profile.name, profile.email, profile.url}) {
+        bytes += asSingleLine(value).toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::optional<QString> write(const QString &path, const AuthorProfile &profile)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = encode(profile);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace AuthorOptionsFile

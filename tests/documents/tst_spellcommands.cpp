@@ -1,0 +1,334 @@
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cantrix.h"
+#include "recordingplatform.h"
+#include "rulesfixture.h"
+#include "spellcommands.h"
+#include "spellfixture.h"
+
+using namespace SpellFixture;
+
+namespace {
+
+// Makes a file or folder read-only for the rest of a test and writable again afterwards.
+class ReadOnlyPath final
+{
+    Q_DISABLE_COPY_MOVE(ReadOnlyPath)
+public:
+    explicit ReadOnlyPath(const QString &path) : m_file(path), m_permissions(m_file.permissions())
+    {
+        m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    ~ReadOnlyPath() { m_file.setPermissions(m_permissions); }
+    // An administrator writes into read-only files and folders all the same.
+    bool takesEffect() const { return !QFileInfo(m_file.fileName()).isWritable(); }
+
+private:
+    QFile m_file;
+    QFileDevice::Permissions m_permissions;
+};
+
+} // namespace
+
+class TestSpellCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<Cantrix> m_window;
+    std::unique_ptr<SpellCommands> m_commands;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(RulesFixture::write(m_dir->path(), rules()));
+        QVERIFY(writeBytes(path(QStringLiteral("ctx.txt")), "Ann\r\nann@example.org\r\nhttp://example.org\r\n"));
+        m_platform = std::make_unique<RecordingPlatform>();
+        m_platform->setProgramDirectory(m_dir->path());
+        m_platform->setUserConfigDirectory(path(QStringLiteral("config")));
+        m_window = std::make_unique<Cantrix>(*m_platform);
+        m_window->Form_Load();
+        m_commands = std::make_unique<SpellCommands>(*m_window, *m_platform);
+    }
+
+    void cleanup()
+    {
+        m_commands.reset();
+        m_window.reset();
+        m_platform.reset();
+        m_dir.reset();
+    }
+
+    void dialogsAskAsTheFileMenuPromises()
+    {
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuOpen_Click();
+        m_commands->mnuSave_Click();
+        const QList<Platform::FileDialogRequest> &requests = m_platform->dialogRequests;
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(0).mode, Platform::FileDialogMode::Open);
+        QCOMPARE(requests.at(0).title, QStringLiteral("Open spell"));
+        QCOMPARE(requests.at(1).mode, Platform::FileDialogMode::Save);
+        QCOMPARE(requests.at(1).title, QStringLiteral("Save spell"));
+        for (const Platform::FileDialogRequest &request : requests) {
+            QCOMPARE(request.filters, QStringList({QStringLiteral("Spells (*.xml)"), QStringLiteral("All files (*.*)")}));
+            QCOMPARE(request.defaultSuffix, QStringLiteral("xml"));
+            QCOMPARE(request.fileName, QString());
+        }
+    }
+
+    void oneFileNameForBothDialogs()
+    {
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("first")));
+        m_commands->mnuSave_Click();
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("first.xml"))));
+
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("first.xml")));
+        m_commands->mnuOpen_Click();
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuSave_Click();
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuOpen_Click();
+
+        const QList<Platform::FileDialogRequest> &requests = m_platform->dialogRequests;
+        QCOMPARE(requests.size(), 4);
+        QCOMPARE(requests.at(1).fileName, path(QStringLiteral("first.xml")));
+        QCOMPARE(requests.at(2).fileName, path(QStringLiteral("first.xml")));
+        // A cancelled dialog keeps the name it was offered.
+        QCOMPARE(requests.at(3).fileName, path(QStringLiteral("first.xml")));
+        QVERIFY(m_platform->warnings.isEmpty());
+    }
+
+    void cancelChangesNothing()
+    {
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuOpen_Click();
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuSave_Click();
+        QVERIFY(WindowSnapshot(*m_window) == before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // rules and options only
+        QVERIFY(m_platform->warnings.isEmpty());
+    }
+
+    void roundTripRestoresEveryControl_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+
+        QTest::newRow("plain") << QStringLiteral("Bolt") << QStringLiteral("A bolt of fire.");
+        QTest::newRow("markup characters") << QStringLiteral("Tom's \"Fire\" & <Bolt>")
+                                           << QStringLiteral("a < b & c > d, 'quoted'");
+        QTest::newRow("line breaks and tabs") << QStringLiteral("two\tcolumns")
+                                              << QStringLiteral("first line\r\nsecond\nthird\rfourth");
+        QTest::newRow("letters beyond ASCII") << QStringLiteral("Flammenstoß €") << QStringLiteral("日本語 \U0001F525");
+        QTest::newRow("blanks around") << QStringLiteral("  padded  ") << QStringLiteral(" ");
+    }
+
+    void roundTripRestoresEveryControl()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+
+        composeCombatSpell(*m_window);
+        m_window->NameText.setText(name);
+        m_window->DescriptionText.setText(description);
+        m_platform->setToday(QDate(2003, 7, 9));
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        const QStringList saved = storedSpell(*m_window);
+        QCOMPARE(m_window->CreationDate, QStringLiteral("July 09, 2003"));
+
+        m_window->mnuNew_Click();
+        m_window->NameText.setText(QStringLiteral("something else"));
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+
+        QCOMPARE(storedSpell(*m_window), saved);
+    }
+
+    void controlCharactersAreLeftOutAndTheDocumentReadsBack()
+    {
+        m_window->NameText.setText(QStringLiteral("bell") + QChar(0x07) + QStringLiteral("name"));
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        QCOMPARE(m_window->NameText.text(), QStringLiteral("bellname"));
+    }
+
+    void freshSpellKeepsForceOne()
+    {
+        // Saved before any force was typed, opened into a window whose force was changed.
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("fresh.xml"))).outcome, SpellCommands::Outcome::Done);
+        m_window->ForceText.setText(QStringLiteral("9"));
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("fresh.xml"))).outcome, SpellCommands::Outcome::Done);
+        QCOMPARE(m_window->ForceText.text(), QStringLiteral("1"));
+        QCOMPARE(m_window->Summary1List.row(2), QStringLiteral("Force 1"));
+        QCOMPARE(m_window->Summary1List1.row(2), QStringLiteral("1"));
+    }
+
+    void creationDateOfFirstSaveIsKept()
+    {
+        const QString file = path(QStringLiteral("spell.xml"));
+        m_platform->setToday(QDate(2001, 3, 5));
+        m_commands->SaveSpell(file);
+        m_platform->setToday(QDate(2001, 4, 7));
+        m_commands->SaveSpell(file);
+        const QByteArray twice = fileBytes(file);
+        QVERIFY(twice.contains("      creation=\"March 05, 2001\"\r\n      lastmod=\"April 07, 2001\"\r\n"));
+
+        m_window->mnuNew_Click();
+        m_commands->SaveSpell(file);
+        QVERIFY(fileBytes(file).contains("      creation=\"April 07, 2001\"\r\n      lastmod=\"April 07, 2001\"\r\n"));
+    }
+
+    void openedCreationDateIsWrittenAgain()
+    {
+        QVERIFY(writeBytes(path(QStringLiteral("old.xml")),
+                           "<common><date creation='January 02, 1990'/><itemdef name='Old'/></common>"));
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("old.xml"))).outcome, SpellCommands::Outcome::Done);
+        m_commands->SaveSpell(path(QStringLiteral("new.xml")));
+        QVERIFY(fileBytes(path(QStringLiteral("new.xml"))).contains("creation=\"January 02, 1990\""));
+    }
+
+    void optionsStoredLastAreWritten()
+    {
+        QVERIFY(writeBytes(path(QStringLiteral("ctx.txt")), "Bea"));
+        m_commands->SaveSpell(path(QStringLiteral("spell.xml")));
+        QVERIFY(fileBytes(path(QStringLiteral("spell.xml")))
+                    .contains("      name=\"Bea\"\r\n      email=\"\"\r\n      url=\"\"\r\n"));
+    }
+
+    void anotherExtensionOpensLikeAnyOther()
+    {
+        composeCombatSpell(*m_window);
+        m_commands->SaveSpell(path(QStringLiteral("spell.bak")));
+        const QStringList saved = storedSpell(*m_window);
+        m_window->mnuNew_Click();
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.bak")));
+        m_commands->mnuOpen_Click();
+        QCOMPARE(storedSpell(*m_window), saved);
+    }
+
+    void saveFailures_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("earlierFile");
+        QTest::addColumn<QString>("readOnly"); // made read-only before the save, when not empty
+
+        QTest::newRow("into a read-only folder") << QStringLiteral("locked/spell.xml")
+                                                 << QStringLiteral("locked/spell.xml") << QStringLiteral("locked");
+        QTest::newRow("onto a read-only file") << QStringLiteral("spell.xml") << QStringLiteral("spell.xml")
+                                               << QStringLiteral("spell.xml");
+        QTest::newRow("onto a folder") << QStringLiteral("folder.xml") << QStringLiteral("folder.xml/inside.xml")
+                                       << QString();
+        QTest::newRow("into a missing folder") << QStringLiteral("missing/spell.xml")
+                                               << QStringLiteral("other/spell.xml") << QString();
+    }
+
+    void saveFailures()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, earlierFile);
+        QFETCH(QString, readOnly);
+
+        const QByteArray earlier = "<common>an earlier spell</common>\r\n";
+        QVERIFY(QDir().mkpath(QFileInfo(path(earlierFile)).absolutePath()));
+        QVERIFY(writeBytes(path(earlierFile), earlier));
+        std::optional<ReadOnlyPath> lock;
+        if (!readOnly.isEmpty()) {
+            lock.emplace(path(readOnly));
+            if (!lock->takesEffect())
+                QSKIP("This account writes into read-only files and folders (administrator).");
+        }
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
+
+        m_platform->dialogAnswers.enqueue(path(target));
+        m_commands->mnuSave_Click();
+
+        QCOMPARE(fileBytes(path(earlierFile)), earlier);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("Spell Not Saved"));
+        const QString message = m_platform->warnings.at(0).text;
+        const QString shownTarget = QDir::toNativeSeparators(path(target));
+        QVERIFY2(message.contains(shownTarget), qPrintable(message));
+        // The reason follows the file name: ": " and the system's words, then a full stop.
+        QVERIFY2(message.mid(message.indexOf(shownTarget) + shownTarget.size()).size() > 4, qPrintable(message));
+        // Nothing else in the window changed; the first save sets the creation date all the same.
+        QCOMPARE(WindowSnapshot(*m_window).lists, before.lists);
+        QCOMPARE(WindowSnapshot(*m_window).texts, before.texts);
+        QCOMPARE(m_window->CreationDate, QStringLiteral("March 05, 2001"));
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("reasonPart");
+
+        QTest::newRow("missing") << QStringLiteral("nothing-here.xml") << QByteArray() << QStringLiteral("No such file");
+        QTest::newRow("a folder") << QStringLiteral("folder.xml") << QByteArray() << QStringLiteral("folder");
+        QTest::newRow("breaks off") << QStringLiteral("cut.xml")
+                                    << QByteArray("<?xml version='1.0'?>\r\n<common>\r\n<spell>\r\n"
+                                                  "<category value='Detection Spell' modifier='-1DRT'/>\r\n")
+                                    << QStringLiteral("line 5");
+        QTest::newRow("not XML") << QStringLiteral("junk.xml") << QByteArray("\x01\x02GX2\xFF\xFE\x00junk", 11)
+                                 << QStringLiteral("line 1");
+        QTest::newRow("declares entities")
+            << QStringLiteral("entities.xml")
+            << QByteArray("<!DOCTYPE common [<!ENTITY a 'aaaaaaaaaa'>]>\n<common><itemdef name='&a;'/></common>")
+            << QStringLiteral("entities");
+    }
+
+    void openFailures()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, reasonPart);
+
+        if (!contents.isEmpty())
+            QVERIFY(writeBytes(path(file), contents));
+        if (file == u"folder.xml")
+            QVERIFY(QDir().mkpath(path(file)));
+        composeCombatSpell(*m_window);
+        m_window->NameText.setText(QStringLiteral("Unsaved work"));
+        m_window->CreationDate = QStringLiteral("June 01, 2000");
+        const WindowSnapshot before(*m_window);
+
+        m_platform->dialogAnswers.enqueue(path(file));
+        m_commands->mnuOpen_Click();
+
+        QVERIFY(WindowSnapshot(*m_window) == before);
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("Spell Not Opened"));
+        const QString message = m_platform->warnings.at(0).text;
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path(file))), qPrintable(message));
+        QVERIFY2(message.contains(reasonPart), qPrintable(message));
+    }
+
+    void rulesFileMissingClosesTheWindowAndEndsTheLoad()
+    {
+        QVERIFY(writeBytes(path(QStringLiteral("spell.xml")), "<common><itemdef name='Loaded'/></common>"));
+        QVERIFY(QFile::remove(path(QStringLiteral("GX2Mod.dat"))));
+
+        const SpellCommands::Result result = m_commands->LoadSpell(path(QStringLiteral("spell.xml")));
+        QCOMPARE(result.outcome, SpellCommands::Outcome::WindowClosed);
+        QVERIFY(m_window->isClosed());
+        QCOMPARE(m_platform->closeCount, 1);
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
+        QCOMPARE(m_window->NameText.text(), QString());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSpellCommands)
+#include "tst_spellcommands.moc"

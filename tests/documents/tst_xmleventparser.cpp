@@ -1,0 +1,163 @@
+#include <QTest>
+
+#include "xmleventparser.h"
+
+namespace {
+
+// Every event as one line of text, so a whole document's reporting is compared at once.
+struct EventLog
+{
+    QStringList lines;
+
+    XmlEvents events()
+    {
+        XmlEvents events;
+        events.startDocument = [this] { lines << QStringLiteral("startDocument"); };
+        events.endDocument = [this] { lines << QStringLiteral("endDocument"); };
+        events.startElement = [this](const QString &name, const XmlAttributeList &attributes) {
+            QString line = QStringLiteral("start ") + name;
+            for (int i = 0; i < attributes.length(); ++i)
+                line += QStringLiteral(" %1=[%2]").arg(attributes.getQName(i), attributes.getValue(i));
+            lines << line;
+        };
+        events.endElement = [this](const QString &name) { lines << QStringLiteral("end ") + name; };
+        events.characters = [this](const QString &text, int length) {
+            lines << QStringLiteral("characters %1 [%2]").arg(length).arg(text);
+        };
+        events.comment = [this](const QString &text) { lines << QStringLiteral("comment [%1]").arg(text); };
+        events.processingInstruction = [this](const QString &target, const QString &data) {
+            lines << QStringLiteral("pi %1 [%2]").arg(target, data);
+        };
+        return events;
+    }
+};
+
+QString firstAttributeValue(const QByteArray &document)
+{
+    QString value;
+    XmlEvents events;
+    events.startElement = [&value](const QString &, const XmlAttributeList &attributes) {
+        if (value.isNull())
+            value = attributes.getValue(0);
+    };
+    const XmlParseResult result = XmlEventParser::parse(document, events);
+    return result.ok ? value : QStringLiteral("error: ") + result.reason;
+}
+
+} // namespace
+
+class TestXmlEventParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reportsEveryEventInDocumentOrder()
+    {
+        EventLog log;
+        const XmlParseResult result = XmlEventParser::parse(
+            "<?xml version='1.0'?>\n<?style href='a.xsl'?><a x='1' y=\"2\"><!-- note --><b/>text</a>", log.events());
+        QVERIFY(result.ok);
+        const QStringList expected{
+            QStringLiteral("startDocument"),
+            QStringLiteral("pi style [href='a.xsl']"),
+            QStringLiteral("start a x=[1] y=[2]"),
+            QStringLiteral("comment [ note ]"),
+            QStringLiteral("start b"),
+            QStringLiteral("end b"),
+            QStringLiteral("characters 4 [text]"),
+            QStringLiteral("end a"),
+            QStringLiteral("endDocument"),
+        };
+        QCOMPARE(log.lines, expected);
+    }
+
+    void namesAsWritten()
+    {
+        // No namespace processing: an undeclared prefix is part of the name, and case is kept.
+        EventLog log;
+        QVERIFY(XmlEventParser::parse("<x:Force Y:Modifier='6'/>", log.events()).ok);
+        QCOMPARE(log.lines.at(1), QStringLiteral("start x:Force Y:Modifier=[6]"));
+    }
+
+    void attributeListOutsideItsRange()
+    {
+        const XmlAttributeList attributes({{QStringLiteral("a"), QStringLiteral("1")}});
+        QCOMPARE(attributes.length(), 1);
+        QCOMPARE(attributes.getValue(1), QString());
+        QCOMPARE(attributes.getQName(-1), QString());
+    }
+
+    void attributeValues_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("value");
+
+        QTest::newRow("predefined entities") << QByteArray("<a v='&amp;&lt;&gt;&quot;&apos;'/>")
+                                             << QStringLiteral("&<>\"'");
+        QTest::newRow("character references keep line breaks")
+            << QByteArray("<a v='1&#13;&#10;2&#9;3'/>") << QStringLiteral("1\r\n2\t3");
+        QTest::newRow("literal line break becomes a blank") << QByteArray("<a v='1\r\n2'/>") << QStringLiteral("1 2");
+        QTest::newRow("undeclared UTF-8") << QByteArray("<a v='Jos\xC3\xA9'/>") << QStringLiteral("José");
+        QTest::newRow("undeclared 8-bit is Windows-1252")
+            << QByteArray("<a v='Jos\xE9 \x80'/>") << QStringLiteral("José €");
+        QTest::newRow("declared ISO-8859-1") << QByteArray("<?xml version='1.0' encoding='ISO-8859-1'?><a v='\xE9'/>")
+                                             << QStringLiteral("é");
+        QTest::newRow("declared windows-1252") << QByteArray("<?xml version='1.0' encoding='windows-1252'?><a v='\x80'/>")
+                                               << QStringLiteral("€");
+        QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xFF\xFE<\0a\0 \0v\0=\0'\0\xE9\0'\0/\0>\0", 22)
+                                                     << QStringLiteral("é");
+        QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF<a v='\xC3\xA9'/>") << QStringLiteral("é");
+    }
+
+    void attributeValues()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, value);
+        QCOMPARE(firstAttributeValue(document), value);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<qint64>("line");
+
+        QTest::newRow("empty") << QByteArray() << qint64(1);
+        QTest::newRow("not XML") << QByteArray("GX2 spell\r\nforce 6\r\n") << qint64(1);
+        QTest::newRow("tags crossed") << QByteArray("<a>\n<b>\n</a>\n") << qint64(3);
+        QTest::newRow("breaks off") << QByteArray("<a>\n  <b v='1'/>\n") << qint64(3);
+        QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << qint64(2);
+        QTest::newRow("declared UTF-8 but not UTF-8") << QByteArray("<?xml version='1.0' encoding='UTF-8'?><a v='\xE9'/>")
+                                                      << qint64(1);
+        QTest::newRow("unknown encoding") << QByteArray("<?xml version='1.0' encoding='no-such-code'?><a/>") << qint64(1);
+        QTest::newRow("entity declarations")
+            << QByteArray("<?xml version='1.0'?>\n<!DOCTYPE a [\n<!ENTITY x 'xxxxxxxxxx'>\n"
+                          "<!ENTITY y '&x;&x;&x;&x;&x;&x;&x;&x;&x;&x;'>\n]>\n<a v='&y;'/>")
+            << qint64(5);
+        QTest::newRow("external DTD and its entity")
+            << QByteArray("<!DOCTYPE a SYSTEM 'http://127.0.0.1:9/spell.dtd'>\n<a>&ext;</a>") << qint64(2);
+        QTest::newRow("undefined entity") << QByteArray("<a v='&nope;'/>") << qint64(1);
+        QTest::newRow("control character reference") << QByteArray("<a v='&#1;'/>") << qint64(1);
+    }
+
+    void refusals()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(qint64, line);
+        const XmlParseResult result = XmlEventParser::parse(document, {});
+        QVERIFY(!result.ok);
+        QVERIFY(!result.reason.isEmpty());
+        QCOMPARE(result.line, line);
+    }
+
+    void refusalStopsTheEvents()
+    {
+        EventLog log;
+        const XmlParseResult result = XmlEventParser::parse("<a><b/><c></a><d/>", log.events());
+        QVERIFY(!result.ok);
+        QVERIFY(!log.lines.contains(QStringLiteral("start d")));
+        QCOMPARE(result.column, qint64(14));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestXmlEventParser)
+#include "tst_xmleventparser.moc"
