@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "authoroptionsfile.h"
 #include "cantrix.h"
 
 namespace {
@@ -41,7 +42,10 @@ SpellCardExport::Format SpellCardExport::formatFor(const QString &path)
 
 SpellCard::Spell SpellCardExport::spell() const
 {
-    return SpellCard::fromWindow(m_window);
+    SpellCard::Spell spell = SpellCard::fromWindow(m_window);
+    // The author a save would write into the document: the name last stored with Options.
+    spell.author = AuthorOptionsFile::read(AuthorOptionsFile::location(m_platform)).name;
+    return spell;
 }
 
 Platform::FileDialogRequest SpellCardExport::dialogRequest() const

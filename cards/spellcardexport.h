@@ -36,7 +36,7 @@ public:
 
     static Format formatFor(const QString &path);
 
-    // The spell as the window shows it now, as the card presents it.
+    // The spell as the window shows it now, with the author named in the author options file.
     SpellCard::Spell spell() const;
 
     // What the file dialog is asked: a save dialog offering PDF first, starting in the folder

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "authoroptionsfile.h"
 #include "cantrix.h"
 #include "recordingplatform.h"
 #include "rulesfixture.h"
@@ -171,6 +172,24 @@ private slots:
         QCOMPARE(f.pdfCalls.first().path, target);
         QCOMPARE(f.pdfCalls.first().html, SpellCard::html(f.exporter.spell()));
         QVERIFY(f.pdfCalls.first().html.contains(QStringLiteral("Fire Bolt")));
+    }
+
+    void cardNamesTheAuthorOfTheOptionsFile()
+    {
+        Fixture f;
+        QVERIFY(!SpellCard::html(f.exporter.spell()).contains(QStringLiteral("class=\"byline\"")));
+
+        const QString options = AuthorOptionsFile::location(f.platform);
+        QCOMPARE(AuthorOptionsFile::write(options, {QStringLiteral("Ada & Co"), QStringLiteral("ada@example.org"),
+                                                    QStringLiteral("https://example.org")}),
+                 std::nullopt);
+        QCOMPARE(f.exporter.spell().author, QStringLiteral("Ada & Co"));
+        const QString target = f.path(QStringLiteral("bolt.html"));
+        f.platform.dialogAnswers.enqueue(target);
+        f.exporter.mnuExportCard_Click();
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("by Ada &amp; Co"));
     }
 
     void failureIsReportedWithTheFileAndTheReason_data()
