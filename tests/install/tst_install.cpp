@@ -115,6 +115,7 @@ private slots:
         const QString dataDir = QStringLiteral(CANTRIX_INSTALL_DATADIR "/");
         for (const char *file : {"Cantrix3", "GX2Mod.dat", "CTXhelp.htm", "GX2-Spell.xsl"})
             QTest::newRow(file) << programDir + QLatin1String(file);
+        QTest::newRow("rules checker") << QStringLiteral(CANTRIX_INSTALL_BINDIR "/gx2check");
         QTest::newRow("desktop entry") << dataDir + QStringLiteral("applications/cantrix3.desktop");
         QTest::newRow("metainfo") << dataDir + QStringLiteral("metainfo/cantrix3.metainfo.xml");
         for (int size : {16, 32, 48, 64, 128, 256}) {
