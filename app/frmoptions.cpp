@@ -45,9 +45,6 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
     setModal(false);
     // The dialog is unloaded whenever it closes: every opening starts from the file again.
     setAttribute(Qt::WA_DeleteOnClose);
-    // The program ends when its main window closes; an open Options dialog does not keep it
-    // running on its own.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(FormStyle::tahoma());
 
     auto *grid = new QGridLayout;

@@ -9,8 +9,8 @@ class Platform;
 // The Options dialog on screen: the author's name, e-mail address and home page, stored in
 // the author options file by OK. A humble view of AuthorOptionsForm: typing goes into the
 // model's fields, the buttons run its handlers, and the dialog closes (and is deleted) when the
-// model asks for it. It is modeless and has no parent window; it never keeps the program running
-// once the main window has closed.
+// model asks for it. It is modeless and has no parent window, so it can stay open after the
+// main window has closed.
 class FrmOptions final : public QDialog
 {
     Q_OBJECT

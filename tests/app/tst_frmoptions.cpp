@@ -5,11 +5,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "arbutton.h"
 #include "frmoptions.h"
@@ -180,30 +177,6 @@ private slots:
         settle();
         QVERIFY(!m_command->dialog());
         QCOMPARE(child<QLineEdit>(open(), "txtName")->text(), QStringLiteral("Ann"));
-    }
-
-    // The program ends when its main window closes, also while the Options dialog is open:
-    // the dialog alone does not keep it running.
-    void mainWindowClosingEndsTheProgram()
-    {
-        QMainWindow mainWindow;
-        mainWindow.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
-        QVERIFY(open()->isVisible());
-        QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
-
-        // The program's own event loop, as in main(): it ends by itself when no window is left
-        // that keeps it going. Should the dialog keep it going, the guard ends the loop instead.
-        QTimer::singleShot(0, &mainWindow, &QWidget::close);
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-        guard.start(std::chrono::seconds(30));
-        const int exitCode = QApplication::exec();
-        guard.stop();
-
-        QCOMPARE(lastWindowClosed.size(), 1);
-        QCOMPARE(exitCode, 0);
     }
 };
 
