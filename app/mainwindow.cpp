@@ -18,6 +18,7 @@
 #include "programicon.h"
 #include "programinfo.h"
 #include "rulesproblemsview.h"
+#include "spellcardactions.h"
 
 namespace {
 
@@ -189,6 +190,8 @@ void MainWindow::createMenus()
     m_mnuNew = addCommand(file, "mnuNew", tr("&New"));
     m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."));
     m_mnuSave = addCommand(file, "mnuSave", tr("&Save"));
+    m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
+    m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     m_mnuOptions = addCommand(file, "mnuOptions", tr("&Options..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
@@ -203,6 +206,9 @@ void MainWindow::createMenus()
     connect(m_mnuExit, &QAction::triggered, &m_cantrix, &Cantrix::mnuExit_Click);
     connect(m_mnuHelpIndex, &QAction::triggered, &m_cantrix, &Cantrix::mnuHelpIndex_Click);
     connect(m_mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    auto *cards = new SpellCardActions(m_cantrix, this);
+    connect(m_mnuExportCard, &QAction::triggered, cards, &SpellCardActions::exportCard);
+    connect(m_mnuPrint, &QAction::triggered, cards, &SpellCardActions::print);
 }
 
 void MainWindow::mnuAbout_Click()

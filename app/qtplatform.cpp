@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -76,8 +77,15 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty())
+    if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
+    } else {
+        // The current folder is the program's own, which an installed copy cannot write to:
+        // a first dialog starts among the user's documents instead.
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty() && QFileInfo(documents).isDir())
+            dialog.setDirectory(documents);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -35,6 +35,26 @@ QString reading(QStringView token)
     return RulesCheck::tr("it is skipped");
 }
 
+// The drain calculation steps on after each blank, so after a doubled blank it also starts at
+// the blank right before the next token, takes that blank as a sign and the token's first
+// character as the value: "+1  5DRT" reads " 5DRT" as +5DRT, and then "5DRT" itself. What it
+// adds between the end of the previous token and the end of this one, in words.
+QString readingAfterDoubledBlank(QStringView tokenString, qsizetype previousEnd, qsizetype end)
+{
+    Drain::Totals upTo;
+    Drain::Totals before;
+    Drain::addTokens(tokenString.left(end), upTo);
+    Drain::addTokens(tokenString.left(previousEnd), before);
+    const qint64 level = upTo.level - before.level;
+    const qint64 drainModifier = upTo.drainModifier - before.drainModifier;
+    if (drainModifier != 0 && level != 0)
+        return RulesCheck::tr("together they are read as a level token of %1 and a drain modifier of %2")
+            .arg(signedNumber(level), signedNumber(drainModifier));
+    if (drainModifier != 0)
+        return RulesCheck::tr("together they are read as a drain modifier of %1").arg(signedNumber(drainModifier));
+    return RulesCheck::tr("together they are read as a level token of %1").arg(signedNumber(level));
+}
+
 // "+12DRT" written the way the format allows: "+9DRT +3DRT".
 QString splitIntoDigits(QStringView token)
 {
@@ -53,7 +73,10 @@ QString splitIntoDigits(QStringView token)
     return parts.join(u' ');
 }
 
-void checkToken(QStringView token, int column, int lineNumber, Diagnostics &out)
+// `afterDoubledBlank`: what the drain calculation reads from the blanks before the token and
+// the token, when two or more blanks stand before a token that begins with a digit.
+void checkToken(QStringView token, int column, int lineNumber, const QString &afterDoubledBlank,
+                Diagnostics &out)
 {
     if (isWellFormedToken(token))
         return;
@@ -63,7 +86,19 @@ void checkToken(QStringView token, int column, int lineNumber, Diagnostics &out)
     const QStringView kind = token.size() > 2 ? token.sliced(2) : QStringView();
 
     const QString shown = quoted(token);
-    if (!signOk) {
+    if (!afterDoubledBlank.isEmpty()) {
+        const QString mended = u'+' + token.toString();
+        add(out, lineNumber, column, Kind::TokenSign,
+            RulesCheck::tr("the token %1 does not begin with '+' or '-', and more than one blank stands before it, "
+                           "so the blank right before it is taken as a sign with %2 as its value, and then the "
+                           "token itself with %2 as its sign: %3")
+                .arg(shown, quoted(token.left(1)), afterDoubledBlank),
+            isWellFormedToken(mended)
+                ? RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-', e.g. %1.")
+                      .arg(quoted(mended))
+                : RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-' and "
+                                 "one digit, e.g. '+1' or '-2DRT'."));
+    } else if (!signOk) {
         // A forgotten sign ("5DRT") or a wrong one ("x1"): suggest the mended token when there is one.
         const QString mended = isDigit(sign) ? u'+' + token.toString() : u'+' + token.sliced(1).toString();
         add(out, lineNumber, column, Kind::TokenSign,
@@ -112,16 +147,23 @@ bool isWellFormedToken(QStringView token)
 void checkTokens(QStringView line, int lineNumber, Diagnostics &out)
 {
     // The token string is split at blanks, as the drain calculation does.
-    qsizetype i = RulesLine::tokenColumn - 1;
-    while (i < line.size()) {
-        if (line[i] == u' ') {
+    const qsizetype start = RulesLine::tokenColumn - 1;
+    const QStringView tokenString = line.size() > start ? line.sliced(start) : QStringView();
+    qsizetype previousEnd = -1; // in tokenString; none before the first token
+    qsizetype i = 0;
+    while (i < tokenString.size()) {
+        if (tokenString[i] == u' ') {
             ++i;
             continue;
         }
         qsizetype end = i;
-        while (end < line.size() && line[end] != u' ')
+        while (end < tokenString.size() && tokenString[end] != u' ')
             ++end;
-        checkToken(line.sliced(i, end - i), int(i) + 1, lineNumber, out);
+        const QStringView token = tokenString.sliced(i, end - i);
+        const bool doubledBlank = previousEnd >= 0 && i - previousEnd >= 2 && isDigit(token.front());
+        checkToken(token, int(start + i) + 1, lineNumber,
+                   doubledBlank ? readingAfterDoubledBlank(tokenString, previousEnd, end) : QString(), out);
+        previousEnd = end;
         i = end;
     }
 }

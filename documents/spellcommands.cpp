@@ -25,6 +25,9 @@ DocumentBytes readDocument(const QString &path)
     const QFileInfo info(path);
     if (info.isDir())
         return {{}, SpellCommands::tr("it is a folder, not a file")};
+    // A device or a pipe has no size to check and may never end or never answer.
+    if (info.exists() && !info.isFile())
+        return {{}, SpellCommands::tr("it is not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};

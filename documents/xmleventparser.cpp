@@ -5,6 +5,7 @@
 #include <QXmlStreamReader>
 
 #include "legacytext.h"
+#include "xmlmarkuplimits.h"
 
 QString XmlAttributeList::getQName(int index) const
 {
@@ -75,6 +76,9 @@ void report(const Handler &handler, Args &&...args)
 
 XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
 {
+    if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document))
+        return {false, breach->reason, breach->line, breach->column};
+
     QXmlStreamReader reader;
     reader.setNamespaceProcessing(false);
     feed(reader, document);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -367,17 +368,39 @@ private slots:
                 QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "-", "&Options...", "-",
-                                        "E&xit", "&Rules", "Show Rules &Problems...", "&Help", "Help &Index",
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
+                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
+                                        "Show Rules &Problems...", "&Help", "Help &Index",
                                         "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
+                                        f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
                                         f.window.mnuHelpIndex(), f.window.mnuAbout()};
         QStringList names;
         for (QAction *action : named)
             names.append(action->objectName());
-        QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuOptions", "mnuExit",
-                                     "mnuHelpIndex", "mnuAbout"}));
+        QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
+                                     "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void cardCommandsHaveAccessKeysOfTheirOwn()
+    {
+        Fixture f;
+        QMap<QChar, int> uses;
+        const auto accessKey = [](const QAction *command) {
+            const QString text = command->text();
+            const qsizetype marker = text.indexOf(u'&');
+            return marker >= 0 && marker + 1 < text.size() ? text.at(marker + 1).toLower() : QChar();
+        };
+        const auto *file = f.window.findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QVERIFY(file);
+        for (const QAction *command : file->actions())
+            ++uses[accessKey(command)];
+        for (QAction *command : {f.window.mnuExportCard(), f.window.mnuPrint()}) {
+            const QChar key = accessKey(command);
+            QVERIFY2(!key.isNull(), qPrintable(command->text()));
+            QVERIFY2(uses.value(key) == 1, qPrintable(command->text()));
+        }
     }
 
     void dropDownListsOpenOnTheFieldColour()

@@ -71,6 +71,8 @@ private slots:
     void hiddenOptionsAreReallyHidden_data();
     void hiddenOptionsAreReallyHidden();
     void tokenFindingsSayWhatTheDrainCodeReads();
+    void tokenAfterDoubledBlankSaysWhatTheDrainCodeReads_data();
+    void tokenAfterDoubledBlankSaysWhatTheDrainCodeReads();
     void emptyLineInSectionIsReallyAModifier();
     void sharedGroupReallyShutsTheOtherOut();
     void modifierBeforeCategoryIsReallyNeverListed();
@@ -324,6 +326,39 @@ void TestRulesCheck::tokenFindingsSayWhatTheDrainCodeReads()
         Drain::addTokens(token, totals);
         QCOMPARE(totals, (Drain::Totals{c.level, c.drainModifier}));
     }
+}
+
+// After a doubled blank the drain code starts once more at the second blank and takes it as a
+// sign: a token that begins with a digit there is read with the blank, and the finding says so.
+void TestRulesCheck::tokenAfterDoubledBlankSaysWhatTheDrainCodeReads_data()
+{
+    QTest::addColumn<QString>("tokens");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<qint64>("level");         // of the whole token string, as the drain code adds it
+    QTest::addColumn<qint64>("drainModifier");
+    QTest::newRow("drain token without sign") << "+1  5DRT" << 65 << "read as a drain modifier of +5" << qint64(1) << qint64(5);
+    QTest::newRow("two digits without sign") << "+1  52" << 65 << "read as a level token of +7" << qint64(8) << qint64(0);
+    QTest::newRow("one digit without sign") << "+1   5" << 66 << "read as a level token of +5" << qint64(6) << qint64(0);
+    QTest::newRow("both totals") << "-2DRT  55DRT" << 68 << "level token of +5 and a drain modifier of +5" << qint64(5) << qint64(3);
+    QTest::newRow("single blank: skipped") << "+1 5DRT" << 64 << "it is skipped" << qint64(1) << qint64(0);
+    QTest::newRow("leading blanks are trimmed") << "  5DRT" << 63 << "it is skipped" << qint64(0) << qint64(0);
+}
+
+void TestRulesCheck::tokenAfterDoubledBlankSaysWhatTheDrainCodeReads()
+{
+    QFETCH(QString, tokens);
+    QFETCH(int, column);
+    QFETCH(QString, said);
+    QFETCH(qint64, level);
+    QFETCH(qint64, drainModifier);
+
+    const RulesCheck::Report report = RulesCheck::checkBytes(rulesFile({withTokens(QStringLiteral("Fire"), tokens)}));
+    QCOMPARE(found(report), QStringList{QStringLiteral("3:%1:token-sign").arg(column)});
+    QVERIFY2(report.diagnostics.constFirst().message.contains(said), qPrintable(report.diagnostics.constFirst().message));
+    Drain::Totals totals;
+    Drain::addTokens(tokens, totals);
+    QCOMPARE(totals, (Drain::Totals{level, drainModifier}));
 }
 
 void TestRulesCheck::emptyLineInSectionIsReallyAModifier()
