@@ -9,6 +9,15 @@ tools/ensure-packages.sh "${packages[@]}"
 build_dir=${BUILD_DIR:-build-tests}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug ${CMAKE_EXTRA_ARGS:-}
 cmake --build "$build_dir"
+
+# CI also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# fuzzes every target for a short while; both come before the plain run so that its ctest
+# summary stays the last thing printed.
+if [ "${CI:-}" = true ]; then
+    tools/sanitized-tests.sh
+    fuzz/run.sh "${FUZZ_SECONDS:-20}"
+fi
+
 export QT_QPA_PLATFORM=offscreen
 cd "$build_dir"
 ctest --output-on-failure --timeout 300 "$@"

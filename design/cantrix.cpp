@@ -62,16 +62,22 @@ void Cantrix::ClearControls()
 
 void Cantrix::StartDesign()
 {
-    QDir::setCurrent(m_platform.programDirectory());
+    // The program folder becomes the current one. Asking first is cheaper than changing it on
+    // every New, and after the first start-up it is the current folder already.
+    const QString programDirectory = m_platform.programDirectory();
+    if (QDir::currentPath() != QDir(programDirectory).absolutePath())
+        QDir::setCurrent(programDirectory);
     CreationDate.clear();
 
+    // The reader tells a missing file apart from an unreadable one, so the file is looked at
+    // once rather than tested for first.
     const QString path = rulesFilePath();
-    if (!QFileInfo::exists(path)) {
+    const RulesFile::Contents rules = RulesFile::load(path);
+    if (rules.missing) {
         m_platform.showWarning(QString::fromLatin1(missingRulesTitle), QString::fromLatin1(missingRulesText));
         closeWindow();
         return;
     }
-    const RulesFile::Contents rules = RulesFile::load(path);
     if (!rules.ok) {
         m_platform.showWarning(tr("File Unreadable!"),
                                tr("Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run")
@@ -100,10 +106,12 @@ void Cantrix::StartDesign()
     for (int i = 0; i < summaryTwinBlankRows; ++i)
         Summary1List1.append(QStringLiteral(" "));
 
+    m_startupLines = &rules.lines;
     if (CategoryCombo.count() > 0)
         CategoryCombo.setSelectedIndex(0);
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
+    m_startupLines = nullptr;
     emit designStarted();
 }
 
@@ -116,6 +124,8 @@ void Cantrix::closeWindow()
 
 std::optional<QStringList> Cantrix::rulesLinesForHandler()
 {
+    if (m_startupLines)
+        return *m_startupLines; // shared, not copied
     RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
         if (!m_rulesProblemReported) {

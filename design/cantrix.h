@@ -135,6 +135,9 @@ private:
     static QString groupPrefix(const QString &text);
 
     Platform &m_platform;
+    // While StartDesign runs: the lines it read, lent to the category selection it triggers
+    // itself, so start-up and New read the file once instead of twice.
+    const QStringList *m_startupLines = nullptr;
     bool m_closed = false;
     bool m_rulesProblemReported = false;
 };

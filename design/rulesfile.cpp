@@ -13,11 +13,14 @@ QString RulesFile::pathIn(const QString &programDirectory)
 
 RulesFile::Contents RulesFile::load(const QString &path)
 {
+    Contents contents;
     QByteArray bytes;
-    QString error;
-    if (!readBytes(path, bytes, error)) {
-        Contents contents;
-        contents.error = error;
+    if (!readBytes(path, bytes, contents.error)) {
+        contents.missing = !QFileInfo::exists(path);
+        return contents;
+    }
+    if (bytes.contains('\0')) {
+        contents.error = QStringLiteral("it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
         return contents;
     }
     return decode(bytes);
@@ -25,13 +28,23 @@ RulesFile::Contents RulesFile::load(const QString &path)
 
 bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error)
 {
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         error = QStringLiteral("it is a folder, not a file");
+        return false;
+    }
+    // A pipe would block the reader and a device may never end.
+    if (info.exists() && !info.isFile()) {
+        error = QStringLiteral("it is not a regular file");
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
+        return false;
+    }
+    if (file.size() > maxBytes) {
+        error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
         return false;
     }
     bytes = file.readAll();

@@ -11,12 +11,16 @@ class RulesFile
 {
 public:
     static constexpr auto fileName = "GX2Mod.dat";
+    // Far beyond any real rules file (they run to tens of kilobytes), yet small enough to be
+    // read whole: a larger file is refused instead of exhausting memory.
+    static constexpr qint64 maxBytes = 64 * 1024 * 1024;
 
     enum class Encoding { Utf8, Windows1252 };
 
     struct Contents
     {
         bool ok = false;
+        bool missing = false;    // there is no file at the path at all (also !ok)
         QString error;           // why the file could not be read, when !ok
         Encoding encoding = Encoding::Utf8;
         QStringList lines;
@@ -25,6 +29,8 @@ public:
     // The rules data file's path inside the program directory.
     static QString pathIn(const QString &programDirectory);
 
+    // Refuses, with the reason in `error`, what is no rules file: a folder, a device or pipe,
+    // a file over maxBytes, and bytes that hold a NUL (binary data, or UTF-16 text).
     static Contents load(const QString &path);
     // The file's bytes as they are on disk, for load() and for the rules checker, which needs
     // to point at the first byte that is not UTF-8. False, with `error` set, when unreadable.

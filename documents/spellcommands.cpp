@@ -1,5 +1,8 @@
 #include "spellcommands.h"
 
+#include <deque>
+#include <utility>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,10 +101,16 @@ SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
     // QSaveFile writes beside the target and renames only once everything is written, so a
     // failure at any point leaves an earlier file exactly as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write would wait until commit(), which renames the file even when
+    // writing out the buffer failed, as on a full disk.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
-    if (file.write(document) != document.size()) {
-        const QString reason = file.errorString();
+    if (const qint64 written = file.write(document); written != document.size()) {
+        // A disk that fills up takes part of the document and then refuses the rest, which the
+        // system reports as no error at all.
+        const QString reason = written >= 0 && file.error() == QFileDevice::NoError
+            ? tr("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(document.size())
+            : file.errorString();
         file.cancelWriting();
         return failed(reason);
     }
@@ -117,8 +126,15 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     if (!read.error.isEmpty())
         return {Outcome::Failed, tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error)};
 
-    // First pass: the whole document must be well-formed before the spell on screen is given up.
-    const XmlParseResult check = XmlEventParser::parse(read.bytes, {});
+    // The whole document must be well-formed before the spell on screen is given up. It is
+    // parsed once: the element starts, the only events the window acts on, are kept while the
+    // document is checked, and take effect once it has proved well-formed.
+    std::deque<std::pair<QString, XmlAttributeList>> elementStarts;
+    XmlEvents keepElementStarts;
+    keepElementStarts.startElement = [&elementStarts](const QString &sName, const XmlAttributeList &pAttributeList) {
+        elementStarts.emplace_back(sName, pAttributeList);
+    };
+    const XmlParseResult check = XmlEventParser::parse(read.bytes, keepElementStarts);
     if (!check.ok) {
         return {Outcome::Failed,
                 tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
@@ -129,9 +145,12 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
     if (m_window.isClosed())
         return {Outcome::WindowClosed, QString()};
 
-    // Second pass over the same bytes, which passed the check above: every element takes
-    // effect as it is reported.
+    // Every element takes effect in document order. The reader's handlers of the other events
+    // take nothing from them, so they are not reported again.
     SpellDocumentReader reader(m_window);
-    XmlEventParser::parse(read.bytes, reader.events());
+    reader.parser_startDocument();
+    for (const auto &[sName, pAttributeList] : elementStarts)
+        reader.parser_startElement(sName, pAttributeList);
+    reader.parser_endDocument();
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "cantrix.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool isBlanksOnly(const QString &text)
@@ -54,33 +56,38 @@ void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAtt
 {
     QString value;
     QString modifier;
+    // Names are matched without regard to case, compared in place: a spell document has
+    // thousands of elements, and lower-cased copies of their names cost more than the rest.
+    const auto is = [](const QString &name, QLatin1StringView wanted) {
+        return name.compare(wanted, Qt::CaseInsensitive) == 0;
+    };
     for (int i = 0; i < pAttributeList.length(); ++i) {
-        const QString name = pAttributeList.getQName(i).toLower();
-        if (name == u"value")
+        const QString name = pAttributeList.getQName(i);
+        if (is(name, "value"_L1))
             value = pAttributeList.getValue(i);
-        else if (name == u"modifier")
+        else if (is(name, "modifier"_L1))
             modifier = pAttributeList.getValue(i);
     }
 
-    const QString element = sName.toLower();
-    if (element == u"date") {
+    const QString &element = sName;
+    if (is(element, "date"_L1)) {
         // The creation date is whatever attribute comes first; an element without any is skipped.
         if (pAttributeList.length() > 0)
             m_window.CreationDate = pAttributeList.getValue(0);
-    } else if (element == u"itemdef") {
+    } else if (is(element, "itemdef"_L1)) {
         if (pAttributeList.length() > 0)
             m_window.NameText.setText(pAttributeList.getValue(0));
-    } else if (element == u"drain") {
+    } else if (is(element, "drain"_L1)) {
         m_window.DrainText.setText(value);
-    } else if (element == u"force") {
+    } else if (is(element, "force"_L1)) {
         applyForce(modifier);
-    } else if (element == u"description") {
+    } else if (is(element, "description"_L1)) {
         m_window.DescriptionText.setText(value);
-    } else if (element == u"category") {
+    } else if (is(element, "category"_L1)) {
         applyChoice(Choice::Category, value, modifier);
-    } else if (element == u"type") {
+    } else if (is(element, "type"_L1)) {
         applyChoice(Choice::Type, value, modifier);
-    } else if (element == u"mod") {
+    } else if (is(element, "mod"_L1)) {
         // Appended as stored, without the checks of a user's choice and without a new drain
         // code: the stored one stays on display.
         m_window.Summary2List.append(value);

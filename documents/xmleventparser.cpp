@@ -1,6 +1,7 @@
 #include "xmleventparser.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include <QXmlStreamReader>
 
@@ -65,11 +66,13 @@ XmlAttributeList attributesOf(const QXmlStreamReader &reader)
     return XmlAttributeList(std::move(attributes));
 }
 
-template<typename Handler, typename... Args>
-void report(const Handler &handler, Args &&...args)
+// Calls the handler with the arguments `makeArguments` returns, built only when there is a
+// handler: a check for well-formedness subscribes to nothing and pays for no copies.
+template<typename Handler, typename MakeArguments>
+void report(const Handler &handler, MakeArguments makeArguments)
 {
     if (handler)
-        handler(std::forward<Args>(args)...);
+        std::apply(handler, makeArguments());
 }
 
 } // namespace
@@ -86,28 +89,33 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartDocument:
-            report(events.startDocument);
+            report(events.startDocument, [] { return std::tuple(); });
             break;
         case QXmlStreamReader::EndDocument:
-            report(events.endDocument);
+            report(events.endDocument, [] { return std::tuple(); });
             break;
         case QXmlStreamReader::StartElement:
-            report(events.startElement, reader.qualifiedName().toString(), attributesOf(reader));
+            report(events.startElement,
+                   [&reader] { return std::tuple(reader.qualifiedName().toString(), attributesOf(reader)); });
             break;
         case QXmlStreamReader::EndElement:
-            report(events.endElement, reader.qualifiedName().toString());
+            report(events.endElement, [&reader] { return std::tuple(reader.qualifiedName().toString()); });
             break;
-        case QXmlStreamReader::Characters: {
-            const QString text = reader.text().toString();
-            report(events.characters, text, int(text.size()));
+        case QXmlStreamReader::Characters:
+            report(events.characters, [&reader] {
+                QString text = reader.text().toString();
+                const int length = int(text.size());
+                return std::tuple(std::move(text), length);
+            });
             break;
-        }
         case QXmlStreamReader::Comment:
-            report(events.comment, reader.text().toString());
+            report(events.comment, [&reader] { return std::tuple(reader.text().toString()); });
             break;
         case QXmlStreamReader::ProcessingInstruction:
-            report(events.processingInstruction, reader.processingInstructionTarget().toString(),
-                   reader.processingInstructionData().toString());
+            report(events.processingInstruction, [&reader] {
+                return std::tuple(reader.processingInstructionTarget().toString(),
+                                  reader.processingInstructionData().toString());
+            });
             break;
         case QXmlStreamReader::DTD:
             // Entities declared by a document could expand without bound; a spell document

@@ -43,7 +43,9 @@ QString location(const QString &programDirectory, const QString &userConfigDirec
 
 AuthorProfile read(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    // Nor a pipe, which would block the reader, nor a device.
+    const QFileInfo info(path);
+    if (info.isDir() || (info.exists() && !info.isFile()))
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -85,11 +87,17 @@ std::optional<QString> write(const QString &path, const AuthorProfile &profile)
     if (!QDir().mkpath(folder))
         return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write would wait until commit(), which renames the file even when
+    // writing out the buffer failed, as on a full disk.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     const QByteArray bytes = encode(profile);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    if (const qint64 written = file.write(bytes); written != bytes.size()) {
+        // A disk that fills up takes part of the file and then refuses the rest, which the
+        // system reports as no error at all.
+        const QString reason = written >= 0 && file.error() == QFileDevice::NoError
+            ? QStringLiteral("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(bytes.size())
+            : file.errorString();
         file.cancelWriting();
         return reason;
     }

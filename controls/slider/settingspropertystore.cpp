@@ -1,6 +1,7 @@
 #include "settingspropertystore.h"
 
 #include <QDataStream>
+#include <QFont>
 #include <QIODevice>
 #include <QSettings>
 
@@ -10,8 +11,14 @@ namespace {
 const QByteArray typedValueTag = QByteArrayLiteral("KQVariant1:");
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_6_4;
 
+// A font is kept as its text form: the stream form of a font holds counts that reading trusts,
+// and a damaged file could make it reserve gigabytes.
+const QByteArray fontValueTag = QByteArrayLiteral("KQFont1:");
+
 QByteArray typedValue(const QVariant &value)
 {
+    if (value.metaType().id() == QMetaType::QFont)
+        return fontValueTag + value.value<QFont>().toString().toUtf8();
     QByteArray bytes = typedValueTag;
     QDataStream stream(&bytes, QIODevice::WriteOnly | QIODevice::Append);
     stream.setVersion(streamVersion);
@@ -19,10 +26,30 @@ QByteArray typedValue(const QVariant &value)
     return bytes;
 }
 
+// The types a typed value may hold. Reading a value of any other type (a list, a map, a font)
+// reserves whatever count the stream claims, which a damaged file sets to billions.
+bool isSafeToRead(int typeId)
+{
+    switch (typeId) {
+    case QMetaType::Bool: case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong:
+    case QMetaType::ULongLong: case QMetaType::Double: case QMetaType::Float: case QMetaType::Long:
+    case QMetaType::ULong: case QMetaType::Short: case QMetaType::UShort: case QMetaType::Char:
+    case QMetaType::SChar: case QMetaType::UChar: case QMetaType::QString: case QMetaType::QByteArray:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::optional<QVariant> untypedValue(const QByteArray &bytes)
 {
     QDataStream stream(bytes.mid(typedValueTag.size()));
     stream.setVersion(streamVersion);
+    quint32 typeId = 0;
+    stream >> typeId; // a stored variant begins with its type
+    if (stream.status() != QDataStream::Ok || !isSafeToRead(int(typeId)))
+        return std::nullopt;
+    stream.device()->seek(0);
     QVariant value;
     stream >> value;
     if (stream.status() != QDataStream::Ok)
@@ -48,6 +75,12 @@ std::optional<QVariant> SettingsPropertyStore::readProperty(const QString &name,
         const QByteArray bytes = stored.toByteArray();
         if (bytes.startsWith(typedValueTag))
             return untypedValue(bytes);
+        if (bytes.startsWith(fontValueTag)) {
+            QFont font;
+            if (!font.fromString(QString::fromUtf8(bytes.mid(fontValueTag.size()))))
+                return std::nullopt;
+            return QVariant(font);
+        }
     }
     return stored;
 }

@@ -115,6 +115,11 @@ private slots:
         QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xFF\xFE<\0a\0 \0v\0=\0'\0\xE9\0'\0/\0>\0", 22)
                                                      << QStringLiteral("é");
         QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF<a v='\xC3\xA9'/>") << QStringLiteral("é");
+        // The encoding check reads the bytes in pieces of 4 KB.
+        QTest::newRow("UTF-8 character across 4 KB") << "<a v='" + QByteArray(4089, 'x') + "\xE2\x82\xAC'/>"
+                                                     << QString(4089, u'x') + u'€';
+        QTest::newRow("8-bit byte past 4 KB") << "<a v='" + QByteArray(5000, 'x') + "\xE9'/>"
+                                              << QString(5000, u'x') + u'é';
     }
 
     void attributeValues()

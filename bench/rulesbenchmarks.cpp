@@ -1,0 +1,113 @@
+#include "rulesbenchmarks.h"
+
+#include <memory>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "benchnames.h"
+#include "ratioreporter.h"
+#include "rulesscene.h"
+
+namespace {
+
+// Scenes live as long as the program: benchmarks run after registration returns.
+std::vector<std::unique_ptr<RulesScene>> &scenes()
+{
+    static std::vector<std::unique_ptr<RulesScene>> all;
+    return all;
+}
+
+void readRulesFile(benchmark::State &state, RulesScene *scene)
+{
+    const QString path = scene->rulesPath();
+    for (auto _ : state) {
+        RulesFile::Contents contents = RulesFile::load(path);
+        benchmark::DoNotOptimize(contents.lines.constData());
+    }
+}
+
+void startDesign(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix &model = scene->model();
+    // Timed through New, the way StartDesign runs after start-up: it fills the lists without
+    // emptying them, which ClearControls does first. Emptying them is a small part of the
+    // work, smaller than pausing the timer around it would add.
+    for (auto _ : state)
+        model.mnuNew_Click();
+}
+
+void categoryClick(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix &model = scene->model();
+    scene->selectCategory();
+    for (auto _ : state)
+        model.CategoryCombo_Click();
+}
+
+void modifierClick(benchmark::State &state, RulesScene *scene)
+{
+    if (scene->modifierWithOptions() < 0) {
+        state.SkipWithError("no modifier with options in this file");
+        return;
+    }
+    Cantrix &model = scene->model();
+    scene->selectCategory();
+    model.Modifier1List.setSelectedIndex(scene->modifierWithOptions());
+    for (auto _ : state)
+        model.Modifier1List_Click();
+    state.counters["options"] = model.Modifier2List.count();
+}
+
+void modifierDoubleClick(benchmark::State &state, RulesScene *scene)
+{
+    if (scene->standaloneModifier() < 0) {
+        state.SkipWithError("no stand-alone modifier in this file");
+        return;
+    }
+    Cantrix &model = scene->model();
+    scene->selectCategory();
+    model.Modifier1List.setSelectedIndex(scene->standaloneModifier());
+    for (auto _ : state) {
+        // An empty summary each time, so every double-click adds its row and recomputes the
+        // drain code instead of being refused as a duplicate. Emptying one row is negligible.
+        model.Summary2List.clear();
+        model.Summary2List1.clear();
+        model.Modifier1List_DblClick();
+    }
+    if (model.Summary2List.count() != 1)
+        state.SkipWithError("the double-click added no row");
+}
+
+void calculateDrain(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix &model = scene->model();
+    scene->fillSummary();
+    for (auto _ : state)
+        model.CalculateDrain();
+}
+
+} // namespace
+
+void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
+{
+    auto scene = std::make_unique<RulesScene>(label, rulesFile);
+    if (!scene->error().isEmpty()) {
+        qWarning("Skipping %s: %s", qPrintable(label), qPrintable(scene->error()));
+        return;
+    }
+    RulesScene *s = scenes().emplace_back(std::move(scene)).get();
+
+    const std::string prefix = label.toStdString() + '/';
+    const auto add = [&](const char *what, void (*run)(benchmark::State &, RulesScene *)) {
+        benchmark::RegisterBenchmark((prefix + what).c_str(), run, s)
+            ->Unit(benchmark::kMicrosecond)
+            ->ComputeStatistics(RatioReporter::statistic, RatioReporter::fastest);
+    };
+    add(BenchNames::readRulesFile, readRulesFile);
+    add("StartDesign", startDesign);
+    add("CategoryCombo_Click", categoryClick);
+    add("Modifier1List_Click", modifierClick);
+    add("Modifier1List_DblClick", modifierDoubleClick);
+    add("CalculateDrain", calculateDrain);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include <QString>
+
+// The fuzz targets. Each drives real code with one input of arbitrary bytes and returns ""
+// when every invariant it checks afterwards holds, or what broke. The libFuzzer executables
+// (fuzzer.cpp) abort on a broken invariant; the ordinary test tests/fuzz replays the seed
+// corpora and every input a fuzzer ever found through the very same functions.
+namespace FuzzTargets {
+
+using Run = QString (*)(const std::uint8_t *data, std::size_t size);
+
+// The bytes as the rules data file GX2Mod.dat: start-up, category and type selections, clicks
+// and double-clicks on modifiers and options, Remove and New, on the real window model.
+QString rulesFile(const std::uint8_t *data, std::size_t size);
+
+// The bytes as a token string for the drain calculation, both as UTF-8 and as raw UTF-16.
+QString drainTokens(const std::uint8_t *data, std::size_t size);
+
+// The bytes as a spell document opened through LoadSpell; one that opens is saved and opened
+// again and must come back unchanged.
+QString spellDocument(const std::uint8_t *data, std::size_t size);
+
+// The bytes as the author options file ctx.txt.
+QString authorOptions(const std::uint8_t *data, std::size_t size);
+
+// The bytes as a host's settings file from which a kqAttributeSlider reads its properties.
+QString sliderProperties(const std::uint8_t *data, std::size_t size);
+
+struct Target
+{
+    const char *name;   // also the folder of its seeds and regression inputs
+    Run run;
+};
+
+inline constexpr Target all[] = {
+    {"rules-file", rulesFile},
+    {"drain-tokens", drainTokens},
+    {"spell-document", spellDocument},
+    {"author-options", authorOptions},
+    {"slider-properties", sliderProperties},
+};
+
+} // namespace FuzzTargets

@@ -1,0 +1,125 @@
+#include "fuzztargets.h"
+
+#include <cstring>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "cantrix.h"
+#include "drain.h"
+#include "recordingplatform.h"
+
+namespace {
+
+// How far one input is explored: enough to reach every handler, few enough that one input
+// stays well under the fuzzer's time limit.
+constexpr int categoriesTried = 4;
+constexpr int typesTried = 3;
+constexpr int modifiersTried = 8;
+constexpr int optionsTried = 4;
+
+// One program folder for the whole run; each input overwrites its GX2Mod.dat.
+const QTemporaryDir &programFolder()
+{
+    static const QTemporaryDir folder;
+    return folder;
+}
+
+// What must hold after every handler, whatever the rules file held.
+QString brokenInvariant(Cantrix &model, const char *after)
+{
+    const auto where = [after](const QString &what) {
+        return what + QStringLiteral(" after ") + QString::fromLatin1(after);
+    };
+    const QList<ListControl *> lists = model.lists();
+    // lists() names each visible list right before its twin.
+    for (qsizetype i = 0; i + 1 < lists.size(); i += 2) {
+        if (lists[i] == &model.Summary1List)
+            continue; // three shown rows against a twin of 21 blank-padded rows, by design
+        if (lists[i]->count() != lists[i + 1]->count())
+            return where(QStringLiteral("%1 has %2 rows but its twin %3")
+                             .arg(lists[i]->name()).arg(lists[i]->count()).arg(lists[i + 1]->count()));
+    }
+    // Every change of the summary recomputes the drain code, so a fresh computation agrees.
+    // Except for one, by design: selecting a category whose name is blank empties the modifier
+    // summary and recomputes nothing. So the code is sure to be fresh only while a named
+    // category is selected (every later change recomputes it).
+    const QString shown = model.DrainText.text();
+    if (!shown.isEmpty() && !model.CategoryCombo.text().isEmpty()) {
+        model.CalculateDrain();
+        if (model.DrainText.text() != shown)
+            return where(QStringLiteral("the drain code %1 is stale (now %2)").arg(shown, model.DrainText.text()));
+    }
+    return QString();
+}
+
+QString exercise(Cantrix &model)
+{
+    model.StartDesign();
+    if (model.isClosed())
+        return QString();
+    if (QString broken = brokenInvariant(model, "StartDesign"); !broken.isEmpty())
+        return broken;
+
+    for (int t = std::min(model.TypeCombo.count(), typesTried) - 1; t >= 0; --t)
+        model.TypeCombo.setSelectedIndex(t);
+    model.ForceText.setText(QStringLiteral("4"));
+
+    for (int c = std::min(model.CategoryCombo.count(), categoriesTried) - 1; c >= 0; --c) {
+        model.CategoryCombo.setSelectedIndex(c);
+        if (QString broken = brokenInvariant(model, "a category selection"); !broken.isEmpty())
+            return broken;
+        for (int m = 0; m < std::min(model.Modifier1List.count(), modifiersTried); ++m) {
+            model.Modifier1List.setSelectedIndex(m);
+            model.userDoubleClickModifier(m);
+            for (int o = 0; o < std::min(model.Modifier2List.count(), optionsTried); ++o)
+                model.userDoubleClickOption(o);
+            if (QString broken = brokenInvariant(model, "modifier clicks"); !broken.isEmpty())
+                return broken;
+        }
+        if (model.Summary2List.count() > 0) {
+            model.Summary2List.setSelectedIndex(0);
+            model.RemoveCommand_Click();
+            if (QString broken = brokenInvariant(model, "Remove"); !broken.isEmpty())
+                return broken;
+        }
+    }
+
+    model.mnuNew_Click();
+    return brokenInvariant(model, "New");
+}
+
+} // namespace
+
+QString FuzzTargets::rulesFile(const std::uint8_t *data, std::size_t size)
+{
+    const QTemporaryDir &folder = programFolder();
+    if (!folder.isValid())
+        return QStringLiteral("no temporary folder: ") + folder.errorString();
+    QFile file(RulesFile::pathIn(folder.path()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size)) {
+        return QStringLiteral("cannot write the rules file: ") + file.errorString();
+    }
+    file.close();
+
+    RecordingPlatform platform(folder.path(), folder.path());
+    Cantrix model(platform);
+    QString broken = exercise(model);
+    if (!broken.isEmpty())
+        return broken;
+    QStringList toldLines = platform.statusMessages;
+    for (const RecordingPlatform::Message &warning : platform.warnings)
+        toldLines.append(warning.title + QStringLiteral(": ") + warning.text);
+    const QString told = toldLines.join(u'|');
+    // Binary data is refused at start-up with one warning, and the window closes.
+    if (std::memchr(data, 0, size) != nullptr) {
+        if (!model.isClosed() || platform.warnings.size() != 1 || !platform.statusMessages.isEmpty())
+            return QStringLiteral("binary data was not refused at start-up: ") + told;
+        return QString();
+    }
+    // Any other file is read: no handler may tell the user it cannot be.
+    if (!told.isEmpty())
+        return QStringLiteral("a readable rules file was reported: ") + told;
+    return QString();
+}

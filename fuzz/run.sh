@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds every fuzz target with clang's libFuzzer, AddressSanitizer and UBSan, and runs each
+# for SECONDS, starting from its seeds, the regression inputs and the tests' files.
+# Usage: fuzz/run.sh SECONDS [TARGET...]      (targets: the fuzz-* executables, e.g. rules-file)
+# A crash, hang or broken invariant fails the run and leaves the input in
+# $FUZZ_BUILD_DIR/artifacts/TARGET/; check it in under tests/fuzz-regressions/TARGET/ first,
+# then fix the code until tests/fuzz replays it cleanly.
+set -euo pipefail
+if [ $# -lt 1 ] || ! [ "$1" -gt 0 ] 2>/dev/null; then
+    echo "usage: $0 SECONDS [TARGET...]" >&2
+    exit 2
+fi
+seconds=$1
+shift
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+
+tools/ensure-packages.sh clang-14 libclang-rt-14-dev
+build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
+flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+CC=clang-14 CXX=clang++-14 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE= \
+    -DCMAKE_CXX_FLAGS="$flags -fsanitize=fuzzer-no-link" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DCMAKE_MODULE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DCANTRIX_BUILD_FUZZERS=ON -DCANTRIX_BUILD_TESTS=OFF -DCANTRIX_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build_dir" -j2 --target fuzzers
+build_dir=$(cd "$build_dir" && pwd)
+
+# The tests' own files that suit a target, besides its checked-in seeds.
+test_files() {
+    case $1 in
+        rules-file) find "$source_dir/tests" "$source_dir/data" -name '*.dat' 2>/dev/null ;;
+        spell-document) find "$source_dir/tests" -name '*.xml' 2>/dev/null ;;
+        author-options) find "$source_dir/tests" -name 'ctx*.txt' 2>/dev/null ;;
+        slider-properties) find "$source_dir/tests" -name '*.ini' 2>/dev/null ;;
+    esac
+}
+
+# Inputs up to this size reach every reader; a rules file needs room for several sections.
+max_len() {
+    case $1 in
+        drain-tokens) echo 256 ;;
+        *) echo 16384 ;;
+    esac
+}
+
+if [ $# -eq 0 ]; then
+    set -- $(cd "$build_dir/bin" && ls fuzz-* | sed 's/^fuzz-//')
+fi
+
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$source_dir/tools/lsan.supp:print_suppressions=0"
+export QT_QPA_PLATFORM=offscreen
+failed=()
+for target in "$@"; do
+    corpus=$build_dir/corpus/$target
+    artifacts=$build_dir/artifacts/$target
+    mkdir -p "$corpus" "$artifacts"
+    while IFS= read -r file; do
+        cp "$file" "$corpus/test-$(basename "$file")"
+    done < <(test_files "$target")
+    seeds=()
+    for dir in "$source_dir/fuzz/seeds/$target" "$source_dir/tests/fuzz-regressions/$target"; do
+        [ -d "$dir" ] && seeds+=("$dir")
+    done
+
+    log=$build_dir/fuzz-$target.log
+    echo "fuzz-$target: ${seconds}s"
+    if "$build_dir/bin/fuzz-$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="$(max_len "$target")" -print_final_stats=1 -artifact_prefix="$artifacts/" \
+        "$corpus" "${seeds[@]}" >"$log" 2>&1; then
+        grep -E '^stat::(number_of_executed_units|new_units_added)' "$log" | sed 's/^/    /'
+    else
+        tail -n 40 "$log"
+        echo "fuzz-$target FAILED; the input is in $artifacts/" >&2
+        failed+=("$target")
+    fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzzing found problems in: ${failed[*]}" >&2
+    exit 1
+fi
+echo "fuzzing: no crash, hang or broken invariant in ${#@} target(s)"

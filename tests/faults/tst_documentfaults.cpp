@@ -1,0 +1,286 @@
+// Spell documents and the author options file under faults: saves that cannot complete,
+// documents no spell ever was, and an options file that cannot be written. Nothing may crash
+// or hang, a document or options file already on disk stays byte for byte as it was, the
+// window keeps the spell on screen, and the user is told which file and why.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "authoroptionsform.h"
+#include "cantrix.h"
+#include "filesizelimit.h"
+#include "recordingplatform.h"
+#include "rulesfixture.h"
+#include "spellcommands.h"
+#include "spellfixture.h"
+
+using namespace SpellFixture;
+
+class TestDocumentFaults : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<Cantrix> m_window;
+    std::unique_ptr<SpellCommands> m_commands;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    // The earlier document a failed save must leave alone.
+    static QByteArray earlierDocument() { return "<common><itemdef name='Earlier spell'/></common>\r\n"; }
+
+    void verifyOneWarning(const QString &title, const QString &file, const QString &reasonPart)
+    {
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, title);
+        const QString message = m_platform->warnings.at(0).text;
+        QVERIFY2(message.contains(QDir::toNativeSeparators(file)), qPrintable(message));
+        QVERIFY2(message.contains(reasonPart, Qt::CaseInsensitive), qPrintable(message));
+    }
+
+    // Opens `file` through the File menu and checks that it is refused, the window untouched.
+    void verifyOpenRefused(const QString &file, const QString &reasonPart)
+    {
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
+        m_platform->dialogAnswers.enqueue(file);
+        m_commands->mnuOpen_Click();
+        QVERIFY(WindowSnapshot(*m_window) == before);
+        verifyOneWarning(QStringLiteral("Spell Not Opened"), file, reasonPart);
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(RulesFixture::write(m_dir->path(), rules()));
+        m_platform = std::make_unique<RecordingPlatform>(m_dir->path(), path(QStringLiteral("config")));
+        m_window = std::make_unique<Cantrix>(*m_platform);
+        m_window->Form_Load();
+        m_commands = std::make_unique<SpellCommands>(*m_window, *m_platform);
+    }
+
+    void cleanup()
+    {
+        m_commands.reset();
+        m_window.reset();
+        m_platform.reset();
+        m_dir.reset();
+    }
+
+    void saveOntoAFullDisk()
+    {
+        const QString target = path(QStringLiteral("spell.xml"));
+        QVERIFY(writeBytes(target, earlierDocument()));
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
+        {
+            // Room for less than the new document: the disk fills up part-way through.
+            const FileSizeLimit fullDisk(64);
+            if (!fullDisk.inForce())
+                QSKIP("this system does not let a test limit the size of the files it writes");
+            m_platform->dialogAnswers.enqueue(target);
+            m_commands->mnuSave_Click();
+        }
+        QCOMPARE(fileBytes(target), earlierDocument());
+        QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("spell.xml*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("spell.xml")}); // no half-written copy left beside it
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QStringLiteral("disk may be full"));
+        QCOMPARE(WindowSnapshot(*m_window).lists, before.lists);
+    }
+
+    void saveWhereNotEvenAnAdministratorMayWrite()
+    {
+        // Permission bits do not stop an administrator (CI runs as one), but the kernel's own
+        // folder refuses new files to everyone.
+        const QString folder = QStringLiteral("/sys");
+        if (!QFileInfo(folder).isDir())
+            QSKIP("this system has no /sys folder");
+        const QString target = folder + QStringLiteral("/cantrix-spell.xml");
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(target);
+        m_commands->mnuSave_Click();
+        QVERIFY(!QFileInfo::exists(target));
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
+    }
+
+    void saveIntoAReadOnlyFolder()
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            QSKIP("an administrator writes into read-only folders all the same; "
+                  "saveWhereNotEvenAnAdministratorMayWrite covers that account");
+#endif
+        QVERIFY(QDir().mkpath(path(QStringLiteral("locked"))));
+        const QString target = path(QStringLiteral("locked/spell.xml"));
+        QVERIFY(writeBytes(target, earlierDocument()));
+        QFile folder(path(QStringLiteral("locked")));
+        const QFileDevice::Permissions permissions = folder.permissions();
+        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(target);
+        m_commands->mnuSave_Click();
+        folder.setPermissions(permissions);
+        QCOMPARE(fileBytes(target), earlierDocument());
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
+    }
+
+    void saveOntoAFolderOrIntoAMissingOne_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("onto a folder") << QStringLiteral("folder.xml");
+        QTest::newRow("into a missing folder") << QStringLiteral("missing/spell.xml");
+        QTest::newRow("under a file") << QStringLiteral("plain.txt/spell.xml");
+    }
+    void saveOntoAFolderOrIntoAMissingOne()
+    {
+        QFETCH(QString, target);
+        QVERIFY(QDir().mkpath(path(QStringLiteral("folder.xml"))));
+        QVERIFY(writeBytes(path(QStringLiteral("folder.xml/earlier.xml")), earlierDocument()));
+        QVERIFY(writeBytes(path(QStringLiteral("plain.txt")), "plain text"));
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(path(target));
+        m_commands->mnuSave_Click();
+        QCOMPARE(fileBytes(path(QStringLiteral("folder.xml/earlier.xml"))), earlierDocument());
+        QCOMPARE(fileBytes(path(QStringLiteral("plain.txt"))), QByteArray("plain text"));
+        QVERIFY(QFileInfo(path(QStringLiteral("folder.xml"))).isDir());
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), path(target), QString());
+    }
+
+    void optionsFileCannotBeWritten_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("ctx.txt is a folder") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void optionsFileCannotBeWritten()
+    {
+        QFETCH(bool, fullDisk);
+        AuthorOptionsForm form(*m_platform);
+        const QString file = form.filePath();
+        const QByteArray earlier = "Ann\r\nann@example.org\r\nhttp://example.org\r\n";
+        if (fullDisk)
+            QVERIFY(writeBytes(file, earlier));
+        else
+            QVERIFY(QDir().mkpath(file));
+        form.Form_Load();
+        form.txtName.setText(QString(200, u'N')); // more than a full disk has room for
+        bool closed = false;
+        connect(&form, &AuthorOptionsForm::unloadRequested, this, [&closed] { closed = true; });
+
+        AuthorOptionsForm::OkResult result;
+        {
+            const FileSizeLimit limit(fullDisk ? 16 : 1024 * 1024);
+            if (fullDisk && !limit.inForce())
+                QSKIP("this system does not let a test limit the size of the files it writes");
+            result = form.cmdOk_Click();
+        }
+        QVERIFY(!result.stored);
+        QVERIFY2(result.message.contains(QDir::toNativeSeparators(file)), qPrintable(result.message));
+        QVERIFY2(result.message.contains(fullDisk ? QStringLiteral("disk may be full") : QStringLiteral("directory"),
+                                         Qt::CaseInsensitive), qPrintable(result.message));
+        QVERIFY(!closed); // the dialog stays open with what was typed
+        QCOMPARE(form.txtName.text(), QString(200, u'N'));
+        if (fullDisk)
+            QCOMPARE(fileBytes(file), earlier);
+        else
+            QVERIFY(QFileInfo(file).isDir());
+    }
+
+    void openDocumentOfFiftyMegabytes()
+    {
+        const QString file = path(QStringLiteral("huge.xml"));
+        QVERIFY(writeBytes(file, "<common>"));
+        QVERIFY(QFile(file).resize(50 * 1024 * 1024)); // sparse: the size without the disk space
+        verifyOpenRefused(file, QStringLiteral("too large"));
+    }
+
+    void openDocumentNestedDeeply_data()
+    {
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("closed") << true;
+        QTest::newRow("never closed") << false;
+    }
+    void openDocumentNestedDeeply()
+    {
+        QFETCH(bool, closed);
+        constexpr int depth = 100000;
+        const QByteArray category = "<category value='Detection Spell' modifier='-1DRT'/>";
+        const QByteArray document = "<common>" + QByteArray("<spell>").repeated(depth) + category
+            + (closed ? QByteArray("</spell>").repeated(depth) + "</common>" : QByteArray());
+        const QString file = path(QStringLiteral("deep.xml"));
+        QVERIFY(writeBytes(file, document));
+        if (!closed) {
+            verifyOpenRefused(file, QStringLiteral("well-formed"));
+            return;
+        }
+        // Well-formed, however deep: read like any document, its category taking effect.
+        m_platform->dialogAnswers.enqueue(file);
+        m_commands->mnuOpen_Click();
+        QVERIFY(m_platform->warnings.isEmpty());
+        QCOMPARE(m_window->CategoryCombo.text(), QStringLiteral("Detection"));
+    }
+
+    void openBillionLaughs()
+    {
+        QByteArray document = "<?xml version='1.0'?>\n<!DOCTYPE common [\n<!ENTITY lol0 'lol'>\n";
+        for (int i = 1; i <= 9; ++i) {
+            document += "<!ENTITY lol" + QByteArray::number(i) + " '"
+                + ("&lol" + QByteArray::number(i - 1) + ";").repeated(10) + "'>\n";
+        }
+        document += "]>\n<common><itemdef name='&lol9;'/></common>\n";
+        const QString file = path(QStringLiteral("laughs.xml"));
+        QVERIFY(writeBytes(file, document));
+        verifyOpenRefused(file, QStringLiteral("entities"));
+    }
+
+    void openWhatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("device") << QStringLiteral("device");
+    }
+    void openWhatIsNoFile()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QString, kind);
+        const QString file = path(QStringLiteral("odd.xml"));
+        if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        verifyOpenRefused(file, QStringLiteral("not a regular file"));
+#else
+        QSKIP("pipes and devices in the file system are a Unix matter");
+#endif
+    }
+
+    void optionsFileThatIsNoFile()
+    {
+#ifdef Q_OS_UNIX
+        // The dialog and every save read ctx.txt; a pipe there must block neither.
+        const QString file = AuthorOptionsForm(*m_platform).filePath();
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        AuthorOptionsForm form(*m_platform);
+        form.Form_Load();
+        QCOMPARE(form.txtName.text(), QString());
+        composeCombatSpell(*m_window);
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        QVERIFY(fileBytes(path(QStringLiteral("spell.xml"))).contains("name=\"\""));
+#else
+        QSKIP("pipes in the file system are a Unix matter");
+#endif
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDocumentFaults)
+#include "tst_documentfaults.moc"
