@@ -11,26 +11,24 @@
 #include "listcontrol.h"
 #include "textcontrol.h"
 
-namespace {
-
-// Number of leading rows the widget already shows as the model has them. Only the rows after
-// these are replaced, so a row appended to the model adds one row to the widget instead of
-// rebuilding it (and losing its scroll position) each time.
-template <typename TextAt>
-int rowsAlreadyShown(const QStringList &rows, int shownCount, TextAt textAt)
-{
-    int same = 0;
-    while (same < shownCount && same < rows.size() && textAt(same) == rows.at(same))
-        ++same;
-    return same;
-}
-
-} // namespace
-
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
     : QObject(parent), m_model(model), m_widget(widget)
 {
-    connect(&m_model, &ListControl::changed, this, &ComboMirror::showModel);
+    // Rows follow the model one change at a time, so a long list costs no more per change
+    // than a short one; the selection is shown after every change of any kind.
+    connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
+        const QScopedValueRollback showing(m_showing, true);
+        m_widget->insertItem(i, m_model.row(i));
+    });
+    connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
+        const QScopedValueRollback showing(m_showing, true);
+        m_widget->removeItem(i);
+    });
+    connect(&m_model, &ListControl::cleared, this, [this] {
+        const QScopedValueRollback showing(m_showing, true);
+        m_widget->clear();
+    });
+    connect(&m_model, &ListControl::changed, this, &ComboMirror::showSelection);
     // activated() comes from the user alone (mouse, keys, wheel), never from code.
     connect(m_widget, &QComboBox::activated, this, &ComboMirror::userChose);
     showModel();
@@ -39,11 +37,18 @@ ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
 void ComboMirror::showModel()
 {
     const QScopedValueRollback showing(m_showing, true);
-    const QStringList &rows = m_model.rows();
-    const int keep = rowsAlreadyShown(rows, m_widget->count(), [this](int i) { return m_widget->itemText(i); });
-    for (int i = m_widget->count() - 1; i >= keep; --i)
-        m_widget->removeItem(i);
-    m_widget->addItems(rows.mid(keep));
+    m_widget->clear();
+    m_widget->addItems(m_model.rows());
+    showSelection();
+}
+
+void ComboMirror::showSelection()
+{
+    if (m_widget->count() != m_model.count()) {
+        showModel();
+        return;
+    }
+    const QScopedValueRollback showing(m_showing, true);
     // A combo that gets rows selects its first one by itself; the model decides instead,
     // and with nothing selected the combo shows no row.
     m_widget->setCurrentIndex(m_model.selectedIndex());
@@ -54,14 +59,27 @@ void ComboMirror::userChose(int row)
     if (m_showing)
         return;
     m_model.setSelectedIndex(row);
-    showModel();
+    showSelection();
 }
 
 ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent)
     : QObject(parent), m_model(model), m_widget(widget)
 {
     m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showModel);
+    // As for the combo: rows one change at a time, the selection after every change.
+    connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
+        const QScopedValueRollback showing(m_showing, true);
+        m_widget->insertItem(i, m_model.row(i));
+    });
+    connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
+        const QScopedValueRollback showing(m_showing, true);
+        delete m_widget->takeItem(i);
+    });
+    connect(&m_model, &ListControl::cleared, this, [this] {
+        const QScopedValueRollback showing(m_showing, true);
+        m_widget->clear();
+    });
+    connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showSelection);
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
     showModel();
 }
@@ -94,12 +112,18 @@ bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
 void ListWidgetMirror::showModel()
 {
     const QScopedValueRollback showing(m_showing, true);
-    const QStringList &rows = m_model.rows();
-    const int keep = rowsAlreadyShown(rows, m_widget->count(), [this](int i) { return m_widget->item(i)->text(); });
-    for (int i = m_widget->count() - 1; i >= keep; --i)
-        delete m_widget->takeItem(i);
-    m_widget->addItems(rows.mid(keep));
+    m_widget->clear();
+    m_widget->addItems(m_model.rows());
+    showSelection();
+}
 
+void ListWidgetMirror::showSelection()
+{
+    if (m_widget->count() != m_model.count()) {
+        showModel();
+        return;
+    }
+    const QScopedValueRollback showing(m_showing, true);
     const int selected = m_model.selectedIndex();
     if (selected >= 0) {
         m_widget->setCurrentRow(selected);
@@ -116,7 +140,7 @@ void ListWidgetMirror::userSelectionChanged()
         return;
     const QList<QListWidgetItem *> selected = m_widget->selectedItems();
     m_model.setSelectedIndex(selected.isEmpty() ? -1 : m_widget->row(selected.first()));
-    showModel();
+    showSelection();
 }
 
 LineEditMirror::LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent)

@@ -27,7 +27,9 @@ public:
     ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr);
 
 private:
+    // Shows every row of the model anew; only at the start, or if the widget lost step.
     void showModel();
+    void showSelection();
     void userChose(int row);
 
     ListControl &m_model;
@@ -52,7 +54,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Shows every row of the model anew; only at the start, or if the widget lost step.
     void showModel();
+    void showSelection();
     void userSelectionChanged();
 
     ListControl &m_model;

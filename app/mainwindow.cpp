@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -16,6 +17,8 @@
 #include "formstyle.h"
 #include "programicon.h"
 #include "programinfo.h"
+#include "rulesproblemsview.h"
+#include "spellcardactions.h"
 
 namespace {
 
@@ -95,6 +98,7 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
 
     createControls(form);
     createMenus();
+    new RulesProblemsView(m_cantrix, this);
     statusBar()->setSizeGripEnabled(false);
     // Every control sits at a fixed place, so the window keeps its designed size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -128,6 +132,14 @@ void MainWindow::createControls(QWidget *form)
     auto *summary1List = field<QListWidget>(form, "Summary1List", 1080, 3720, 1575, 1200);
     auto *summary2List = field<QListWidget>(form, "Summary2List", 2760, 3720, 6135, 1200);
     createRemoveCommand(form);
+
+    // The rows a drop-down list opens are drawn by a view of their own, which does not take
+    // the colours of the list's face.
+    for (QComboBox *combo : {categoryCombo, typeCombo}) {
+        QPalette rows = fieldPalette(combo->view()->palette());
+        rows.setColor(QPalette::Window, fieldColour);
+        combo->view()->setPalette(rows);
+    }
 
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));
@@ -178,6 +190,8 @@ void MainWindow::createMenus()
     m_mnuNew = addCommand(file, "mnuNew", tr("&New"));
     m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."));
     m_mnuSave = addCommand(file, "mnuSave", tr("&Save"));
+    m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
+    m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     m_mnuOptions = addCommand(file, "mnuOptions", tr("&Options..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
@@ -192,6 +206,9 @@ void MainWindow::createMenus()
     connect(m_mnuExit, &QAction::triggered, &m_cantrix, &Cantrix::mnuExit_Click);
     connect(m_mnuHelpIndex, &QAction::triggered, &m_cantrix, &Cantrix::mnuHelpIndex_Click);
     connect(m_mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    auto *cards = new SpellCardActions(m_cantrix, this);
+    connect(m_mnuExportCard, &QAction::triggered, cards, &SpellCardActions::exportCard);
+    connect(m_mnuPrint, &QAction::triggered, cards, &SpellCardActions::print);
 }
 
 void MainWindow::mnuAbout_Click()

@@ -24,6 +24,8 @@ public:
     QAction *mnuNew() const { return m_mnuNew; }
     QAction *mnuOpen() const { return m_mnuOpen; }
     QAction *mnuSave() const { return m_mnuSave; }
+    QAction *mnuExportCard() const { return m_mnuExportCard; }
+    QAction *mnuPrint() const { return m_mnuPrint; }
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
@@ -41,6 +43,8 @@ private:
     QAction *m_mnuNew = nullptr;
     QAction *m_mnuOpen = nullptr;
     QAction *m_mnuSave = nullptr;
+    QAction *m_mnuExportCard = nullptr;
+    QAction *m_mnuPrint = nullptr;
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuHelpIndex = nullptr;

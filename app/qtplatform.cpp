@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -46,7 +47,11 @@ void QtPlatform::showWarning(const QString &title, const QString &text)
 
 void QtPlatform::showStatus(const QString &text)
 {
-    if (m_mainWindow)
+    if (!m_mainWindow)
+        return;
+    if (text.isEmpty())
+        m_mainWindow->statusBar()->clearMessage();
+    else
         m_mainWindow->statusBar()->showMessage(text);
 }
 
@@ -72,8 +77,15 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty())
+    if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
+    } else {
+        // The current folder is the program's own, which an installed copy cannot write to:
+        // a first dialog starts among the user's documents instead.
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty() && QFileInfo(documents).isDir())
+            dialog.setDirectory(documents);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

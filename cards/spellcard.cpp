@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include "cantrix.h"
+#include "programinfo.h"
 
 namespace SpellCard {
 namespace {
@@ -19,22 +20,40 @@ QString escaped(const QString &text)
 
 QString row(const QString &label, const QString &value)
 {
-    return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n").arg(label, escaped(value));
+    // Column widths as attributes: the paged engine sizes table columns only from those.
+    return QStringLiteral("<tr><th width=\"30%\">%1</th><td class=\"value\">%2</td></tr>\n").arg(label, escaped(value));
 }
 
-// Inline styles only: the card must look the same in a browser, in print and in a PDF.
+// The card is laid out with tables and cell colours only, so that it looks the same in a
+// browser and on the program's printed and PDF pages (whose HTML engine draws neither borders
+// around blocks nor rounded corners). The colours are the program window's: dark teal, gold,
+// and the light yellow of its fields.
 const char *const style =
-    "body{font-family:'DejaVu Sans',Tahoma,Arial,sans-serif;color:#1b2a2a;margin:24px;}"
-    ".card{border:2px solid #17494a;border-radius:8px;padding:16px 20px;max-width:640px;}"
-    "h1{color:#17494a;margin:0 0 4px 0;font-size:22pt;}"
-    ".byline{color:#5a6b6b;font-size:9pt;margin-bottom:12px;}"
-    "table{border-collapse:collapse;margin:8px 0;}"
-    "th{text-align:left;padding:3px 12px 3px 0;color:#17494a;font-weight:bold;}"
-    "td{padding:3px 0;}"
-    ".drain{font-weight:bold;font-size:13pt;}"
-    "h2{color:#17494a;font-size:12pt;border-bottom:1px solid #17494a;margin:14px 0 6px 0;}"
-    ".tokens{color:#8a6d00;font-family:'DejaVu Sans Mono',monospace;font-size:9pt;}"
-    "ul{margin:4px 0 0 18px;padding:0;}";
+    // A browser centres the card at a readable width; the paged engine ignores the flex box
+    // and gives the card the sheet's width ("margin:auto" would shrink it there).
+    "body{margin:0;padding:1.5em 1em;display:flex;justify-content:center;"
+    "font-family:'DejaVu Sans',Tahoma,Verdana,sans-serif;font-size:10.5pt;color:#1d2626;background:#ffffff;}"
+    ".page{width:100%;max-width:42em;}"
+    "table{border-collapse:collapse;}"
+    ".card{border:2px solid #17494a;border-style:solid;border-color:#17494a;background:#fffef3;}"
+    ".header{background:#17494a;color:#ffffff;padding:12px 16px 10px 16px;border-bottom:4px solid #e0b12f;}"
+    "h1{margin:0;font-family:Georgia,'DejaVu Serif',serif;font-size:20pt;font-weight:bold;color:#ffffff;}"
+    ".byline{margin:4px 0 0 0;color:#ffe9a6;font-size:9pt;}"
+    ".content{padding:10px 16px 14px 16px;}"
+    "h2{margin:14px 0 4px 0;color:#17494a;font-size:10.5pt;font-weight:bold;text-transform:uppercase;"
+    "letter-spacing:1px;}"
+    "th,td{text-align:left;vertical-align:top;padding:4px 8px;border-bottom:1px solid #d9e3e2;}"
+    ".stats th{color:#17494a;font-weight:bold;}"
+    ".stats th,.stats td{vertical-align:middle;}"
+    ".stats td.value{font-weight:bold;}"
+    ".drain{font-family:'DejaVu Sans Mono',Consolas,monospace;font-size:12pt;background:#ffffcc;}"
+    ".mods th{background:#17494a;color:#ffffff;font-weight:normal;}"
+    ".tokens{font-family:'DejaVu Sans Mono',Consolas,monospace;font-size:9pt;color:#6b5410;white-space:nowrap;}"
+    ".uncounted td{color:#8a9696;font-style:italic;}"
+    ".description{margin:0;}"
+    ".empty{margin:0;color:#6b7b7b;font-style:italic;}"
+    ".footer{padding:6px 16px;font-size:8pt;color:#6b7b7b;background:#f6faf9;border-top:1px solid #d9e3e2;"
+    "border-bottom:2px solid #17494a;}";
 
 } // namespace
 
@@ -59,41 +78,57 @@ QString html(const Spell &spell)
     QString page;
     page += QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>%1</title>\n")
                 .arg(escaped(title));
-    page += QStringLiteral("<style>%1</style></head>\n<body><div class=\"card\">\n").arg(QLatin1String(style));
-    page += QStringLiteral("<h1>%1</h1>\n").arg(escaped(title));
+    page += QStringLiteral("<style>%1</style></head>\n<body><div class=\"page\">\n").arg(QLatin1String(style));
+    page += QStringLiteral("<table class=\"card\" width=\"100%\" cellspacing=\"0\" border=\"2\">\n");
 
-    QStringList byline;
+    page += QStringLiteral("<tr><td class=\"header\">\n<h1>%1</h1>\n").arg(escaped(title));
     if (!spell.author.isEmpty())
-        byline << QStringLiteral("by ") + escaped(spell.author);
-    if (!spell.created.isEmpty())
-        byline << QStringLiteral("created ") + escaped(spell.created);
-    if (!byline.isEmpty())
-        page += QStringLiteral("<div class=\"byline\">%1</div>\n").arg(byline.join(QStringLiteral(", ")));
+        page += QStringLiteral("<p class=\"byline\">by %1</p>\n").arg(escaped(spell.author));
+    page += QStringLiteral("</td></tr>\n");
 
-    page += QStringLiteral("<table>\n");
+    page += QStringLiteral("<tr><td class=\"content\">\n");
+    page += QStringLiteral("<table class=\"stats\" width=\"100%\" cellspacing=\"0\">\n");
     page += row(QStringLiteral("Category"), spell.category);
     page += row(QStringLiteral("Type"), spell.type);
     page += row(QStringLiteral("Force"), spell.force);
-    page += QStringLiteral("<tr><th>Drain</th><td class=\"drain\">%1</td></tr>\n").arg(escaped(spell.drain));
+    const QString drain = spell.drain.isEmpty()
+                              ? QString()
+                              : QStringLiteral("<span class=\"drain\">&nbsp;%1&nbsp;</span>").arg(escaped(spell.drain));
+    page += QStringLiteral("<tr><th width=\"30%\">Drain</th><td class=\"value\">%1</td></tr>\n").arg(drain);
     page += QStringLiteral("</table>\n");
 
-    if (!spell.description.isEmpty())
-        page += QStringLiteral("<h2>Description</h2>\n<p>%1</p>\n").arg(escaped(spell.description));
+    page += QStringLiteral("<h2>Description</h2>\n");
+    if (spell.description.trimmed().isEmpty())
+        page += QStringLiteral("<p class=\"empty\">No description.</p>\n");
+    else
+        page += QStringLiteral("<p class=\"description\">%1</p>\n").arg(escaped(spell.description));
 
     page += QStringLiteral("<h2>Modifiers</h2>\n");
     if (spell.modifiers.isEmpty()) {
-        page += QStringLiteral("<p>None.</p>\n");
+        page += QStringLiteral("<p class=\"empty\">No modifiers.</p>\n");
     } else {
-        page += QStringLiteral("<ul>\n");
-        for (const Modifier &modifier : spell.modifiers) {
-            page += QStringLiteral("<li>%1").arg(escaped(modifier.text));
-            if (!modifier.tokens.trimmed().isEmpty())
-                page += QStringLiteral(" <span class=\"tokens\">%1</span>").arg(escaped(modifier.tokens));
-            page += QStringLiteral("</li>\n");
+        page += QStringLiteral("<table class=\"mods\" width=\"100%\" cellspacing=\"0\">\n"
+                               "<tr><th width=\"70%\">Modifier</th><th width=\"30%\">Tokens</th></tr>\n");
+        for (qsizetype i = 0; i < spell.modifiers.size(); ++i) {
+            const Modifier &modifier = spell.modifiers.at(i);
+            const bool counted = i < Cantrix::countedSummaryRows;
+            page += QStringLiteral("<tr%1><td>%2</td><td class=\"tokens\">%3</td></tr>\n")
+                        .arg(counted ? QString() : QStringLiteral(" class=\"uncounted\""),
+                             escaped(modifier.text), escaped(modifier.tokens.trimmed()));
         }
-        page += QStringLiteral("</ul>\n");
+        page += QStringLiteral("</table>\n");
+        if (spell.modifiers.size() > Cantrix::countedSummaryRows)
+            page += QStringLiteral("<p class=\"empty\">Modifiers after the thirteenth take no part in the drain code.</p>\n");
     }
-    page += QStringLiteral("</div></body></html>\n");
+    page += QStringLiteral("</td></tr>\n");
+
+    QStringList footer;
+    if (!spell.created.isEmpty())
+        footer << QStringLiteral("Created ") + escaped(spell.created);
+    footer << escaped(ProgramInfo::title());
+    page += QStringLiteral("<tr><td class=\"footer\">%1</td></tr>\n").arg(footer.join(QStringLiteral(" &middot; ")));
+
+    page += QStringLiteral("</table>\n</div></body></html>\n");
     return page;
 }
 

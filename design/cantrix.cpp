@@ -85,7 +85,7 @@ void Cantrix::StartDesign()
         closeWindow();
         return;
     }
-    m_rulesProblemReported = false;
+    rulesReadAgain();
 
     const RulesReaders::CategoriesAndTypes found = RulesReaders::categoriesAndTypes(rules.lines);
     for (const RulesReaders::Entry &category : found.categories) {
@@ -112,6 +112,7 @@ void Cantrix::StartDesign()
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
     m_startupLines = nullptr;
+    emit designStarted();
 }
 
 void Cantrix::closeWindow()
@@ -128,12 +129,22 @@ std::optional<QStringList> Cantrix::rulesLinesForHandler()
     RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
         if (!m_rulesProblemReported) {
-            m_platform.showStatus(tr("The rules data file %1 cannot be read (%2): nothing can be listed from it.")
-                                      .arg(QDir::toNativeSeparators(rulesFilePath()), rules.error));
+            // Short enough for the status bar of a window of fixed width: the file lies in the
+            // program folder, so its name says which file is meant.
+            m_platform.showStatus(tr("%1 cannot be read (%2): nothing can be listed from it.")
+                                      .arg(QString::fromLatin1(RulesFile::fileName), rules.error));
             m_rulesProblemReported = true;
         }
         return std::nullopt;
     }
-    m_rulesProblemReported = false;
+    rulesReadAgain();
     return std::move(rules.lines);
+}
+
+void Cantrix::rulesReadAgain()
+{
+    // The notice that the file could not be read would now be wrong: take it away.
+    if (m_rulesProblemReported)
+        m_platform.showStatus(QString());
+    m_rulesProblemReported = false;
 }

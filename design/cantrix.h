@@ -122,11 +122,15 @@ public:
 signals:
     // The window was closed from inside a handler.
     void closed();
+    // StartDesign has filled the lists from the rules data file (start-up and New).
+    void designStarted();
 
 private:
-    // Reads the rules data file for a handler that runs after start-up. An unreadable file
-    // gives no value; the user hears of it once in the status bar, until it reads again.
+    // Reads the rules data file for a handler that runs after start-up; no value when it
+    // cannot be read. The user hears of that once in the status bar, until it reads again.
     std::optional<QStringList> rulesLinesForHandler();
+    // The rules data file read well: ends the notice that it could not be read, if one shows.
+    void rulesReadAgain();
     void closeWindow();
     static QString groupPrefix(const QString &text);
 

@@ -28,10 +28,10 @@ void Cantrix::Modifier1List_DblClick()
     const int selected = Modifier1List.selectedIndex();
     if (selected < 0)
         return;
-    // A modifier with options enters the summary only through one of its options. While the
-    // rules file cannot be read that cannot be told, so nothing is added.
-    const std::optional<QStringList> lines = rulesLinesForHandler();
-    if (!lines || RulesReaders::ownsOption(*lines, CategoryCombo.text(), Text2.text()))
+    // A modifier with options enters the summary only through one of its options. Without a
+    // readable rules file nobody can tell, so nothing enters.
+    const std::optional<QStringList> rules = rulesLinesForHandler();
+    if (!rules || RulesReaders::ownsOption(*rules, CategoryCombo.text(), Text2.text()))
         return;
 
     const QString text = Modifier1List.row(selected);

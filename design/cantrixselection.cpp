@@ -22,7 +22,9 @@ void Cantrix::CategoryCombo_Click()
     Summary2List.clear();
     Summary2List1.clear();
 
-    const QList<RulesReaders::Entry> modifiers = RulesReaders::categoryModifiers(rulesLinesForHandler().value_or(QStringList()), name);
+    // An unreadable file lists nothing.
+    const QList<RulesReaders::Entry> modifiers =
+        RulesReaders::categoryModifiers(rulesLinesForHandler().value_or(QStringList()), name);
     for (const RulesReaders::Entry &modifier : modifiers) {
         Modifier1List.append(modifier.text);
         Modifier1List1.append(modifier.tokens);

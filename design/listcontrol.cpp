@@ -13,6 +13,7 @@ QString ListControl::row(int i) const
 void ListControl::append(const QString &text)
 {
     m_rows.append(text);
+    emit rowInserted(int(m_rows.size()) - 1);
     emit changed();
 }
 
@@ -27,6 +28,7 @@ void ListControl::insert(int i, const QString &text)
     m_rows.insert(i, text);
     if (m_selected >= i)
         ++m_selected;
+    emit rowInserted(i);
     emit changed();
 }
 
@@ -39,6 +41,7 @@ void ListControl::remove(int i)
         m_selected = -1;
     else if (m_selected > i)
         --m_selected;
+    emit rowRemoved(i);
     emit changed();
 }
 
@@ -46,6 +49,7 @@ void ListControl::clear()
 {
     m_rows.clear();
     m_selected = -1;
+    emit cleared();
     emit changed();
 }
 

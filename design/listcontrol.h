@@ -45,6 +45,11 @@ signals:
     void clicked();
     // Rows or selection changed in any way; lets a view mirror the list.
     void changed();
+    // The same row changes told one by one, each before its changed(), so that a view can
+    // follow a list of thousands of rows without comparing them all on every change.
+    void rowInserted(int i);
+    void rowRemoved(int i);
+    void cleared();
 
 private:
     QString m_name;

@@ -37,7 +37,7 @@ public:
 
     // A modal message box with a warning icon and one OK button.
     virtual void showWarning(const QString &title, const QString &text) = 0;
-    // A passing, non-modal notice (the main window's status bar).
+    // A passing, non-modal notice (the main window's status bar); an empty text ends it.
     virtual void showStatus(const QString &text) = 0;
     // Hides and unloads the main window; the program ends once no window is left.
     virtual void closeMainWindow() = 0;

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+
+#include "legacytext.h"
 
 QString RulesFile::pathIn(const QString &programDirectory)
 {
@@ -13,29 +14,9 @@ QString RulesFile::pathIn(const QString &programDirectory)
 RulesFile::Contents RulesFile::load(const QString &path)
 {
     Contents contents;
-    const QFileInfo info(path);
-    contents.missing = !info.exists();
-    if (info.isDir()) {
-        contents.error = QStringLiteral("it is a folder, not a file");
-        return contents;
-    }
-    // A pipe would block the reader and a device may never end.
-    if (info.exists() && !info.isFile()) {
-        contents.error = QStringLiteral("it is not a regular file");
-        return contents;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.errorString();
-        return contents;
-    }
-    if (file.size() > maxBytes) {
-        contents.error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
-        return contents;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        contents.error = file.errorString();
+    QByteArray bytes;
+    if (!readBytes(path, bytes, contents.error)) {
+        contents.missing = !QFileInfo::exists(path);
         return contents;
     }
     if (bytes.contains('\0')) {
@@ -45,22 +26,44 @@ RulesFile::Contents RulesFile::load(const QString &path)
     return decode(bytes);
 }
 
+bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        error = QStringLiteral("it is a folder, not a file");
+        return false;
+    }
+    // A pipe would block the reader and a device may never end.
+    if (info.exists() && !info.isFile()) {
+        error = QStringLiteral("it is not a regular file");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (file.size() > maxBytes) {
+        error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 RulesFile::Contents RulesFile::decode(const QByteArray &bytes)
 {
     Contents contents;
     contents.ok = true;
 
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        QStringDecoder cp1252("Windows-1252");
-        if (cp1252.isValid()) {
-            text = cp1252.decode(bytes);
-        } else {
-            text = QString::fromLatin1(bytes);
-        }
+    bool legacy = false;
+    const QString text = LegacyText::decodeUtf8OrWindows1252(bytes, &legacy);
+    if (legacy)
         contents.encoding = Encoding::Windows1252;
-    }
 
     const QStringView view(text);
     qsizetype start = 0;

@@ -32,6 +32,9 @@ public:
     // Refuses, with the reason in `error`, what is no rules file: a folder, a device or pipe,
     // a file over maxBytes, and bytes that hold a NUL (binary data, or UTF-16 text).
     static Contents load(const QString &path);
+    // The file's bytes as they are on disk, for load() and for the rules checker, which needs
+    // to point at the first byte that is not UTF-8. False, with `error` set, when unreadable.
+    static bool readBytes(const QString &path, QByteArray &bytes, QString &error);
     // Decoding and line splitting of bytes already read; load() uses it, and so do tests.
     static Contents decode(const QByteArray &bytes);
 };

@@ -28,7 +28,7 @@ DocumentBytes readDocument(const QString &path)
     const QFileInfo info(path);
     if (info.isDir())
         return {{}, SpellCommands::tr("it is a folder, not a file")};
-    // A pipe would block the reader and a device may never end.
+    // A device or a pipe has no size to check and may never end or never answer.
     if (info.exists() && !info.isFile())
         return {{}, SpellCommands::tr("it is not a regular file")};
     QFile file(path);

@@ -37,6 +37,15 @@ QString summaryLine(const QString &element, QStringView value, QStringView modif
         + QStringLiteral(" modifier=") + quoted(modifier) + QStringLiteral("/>");
 }
 
+// The bare force the spell uses. Before any edit the twin row holds only a placeholder blank
+// while the field already shows the force in use, so the field is taken; while the field has
+// been emptied the summary row and the drain code keep the force typed last, so the twin row is.
+QString forceInUse(const Cantrix &window)
+{
+    const QString typed = window.ForceText.text();
+    return typed.isEmpty() ? window.Summary1List1.row(2) : typed;
+}
+
 } // namespace
 
 QString formatDate(const QDate &date, const QLocale &locale)
@@ -96,9 +105,7 @@ QByteArray compose(const Cantrix &window, const AuthorProfile &author, const Dat
         QStringLiteral("  <general>"),
         summaryLine(QStringLiteral("category"), window.Summary1List.row(0), window.Summary1List1.row(0)),
         summaryLine(QStringLiteral("type"), window.Summary1List.row(1), window.Summary1List1.row(1)),
-        // The bare force as the window shows it: before any edit the twin row holds only a
-        // placeholder blank while the field already shows the force in use.
-        summaryLine(QStringLiteral("force"), window.Summary1List.row(2), window.ForceText.text()),
+        summaryLine(QStringLiteral("force"), window.Summary1List.row(2), forceInUse(window)),
         summaryLine(QStringLiteral("drain"), window.DrainText.text()),
         summaryLine(QStringLiteral("description"), window.DescriptionText.text()),
         QStringLiteral("  </general>"),

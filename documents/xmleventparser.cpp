@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include <QStringDecoder>
 #include <QXmlStreamReader>
+
+#include "legacytext.h"
+#include "xmlmarkuplimits.h"
 
 QString XmlAttributeList::getQName(int index) const
 {
@@ -37,42 +39,21 @@ bool declaresEncoding(const QByteArray &document)
     return end > 0 && document.left(end).contains("encoding");
 }
 
-bool isValidUtf8(const QByteArray &document)
-{
-    // Decoded piece by piece into a small buffer: only whether it decodes matters, and a
-    // decoded copy of a large document would cost twice its size in memory. Pieces end before
-    // a character's continuation bytes, so each decodes on its own.
-    constexpr qsizetype piece = 4096;
-    QChar buffer[2 * piece];
-    const QByteArrayView bytes(document);
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = std::min(start + piece, bytes.size());
-        for (int back = 0; back < 3 && end < bytes.size() && end > start + 1
-             && (uchar(bytes[end]) & 0xC0) == 0x80; ++back) {
-            --end;
-        }
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        utf8.appendToBuffer(buffer, bytes.sliced(start, end - start));
-        if (utf8.hasError())
-            return false;
-        start = end;
-    }
-    return true;
-}
-
 // Feeds the reader: bytes when the reader is to find the encoding itself, decoded text when
 // the document is an undeclared 8-bit one. Text handed over as a QString makes the reader
 // ignore any declaration, which is why only undeclared documents take that path.
 void feed(QXmlStreamReader &reader, const QByteArray &document)
 {
-    if (startsWithByteOrderMark(document) || declaresEncoding(document) || isValidUtf8(document)) {
+    if (startsWithByteOrderMark(document) || declaresEncoding(document)) {
         reader.addData(document);
         return;
     }
-    QStringDecoder cp1252("Windows-1252");
-    const QString decoded = cp1252.isValid() ? QString(cp1252.decode(document)) : QString::fromLatin1(document);
-    reader.addData(decoded);
+    bool legacy = false;
+    const QString decoded = LegacyText::decodeUtf8OrWindows1252(document, &legacy);
+    if (legacy)
+        reader.addData(decoded);
+    else
+        reader.addData(document);
 }
 
 // Element and attribute names repeat all through a document: each distinct name becomes a
@@ -120,6 +101,9 @@ void report(const Handler &handler, MakeArguments makeArguments)
 
 XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
 {
+    if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document))
+        return {false, breach->reason, breach->line, breach->column};
+
     QXmlStreamReader reader;
     reader.setNamespaceProcessing(false);
     feed(reader, document);

@@ -54,7 +54,8 @@ struct XmlParseResult
 // its attributes in order, before parse() returns. Names are reported as written (no namespace
 // processing). It never loads a DTD or an external entity, and it refuses documents that
 // declare entities of their own, so nothing is ever expanded beyond the predefined entities
-// and character references.
+// and character references. Markup that would cost the reader time out of proportion to the
+// file's size is refused before reading (XmlMarkupLimits).
 //
 // Encoding: a byte-order mark or a declared encoding is honoured; a document that declares
 // none is UTF-8, or Windows-1252 when its bytes are not valid UTF-8 (documents written by

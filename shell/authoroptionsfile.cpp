@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
+#include "legacytext.h"
 #include "platform.h"
 
 namespace AuthorOptionsFile {
@@ -17,16 +17,6 @@ namespace {
 constexpr qint64 largestFileRead = 1024 * 1024;
 
 constexpr int lineCount = 3;
-
-QString decodeText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp1252("Windows-1252");
-    return cp1252.isValid() ? cp1252.decode(bytes) : QString::fromLatin1(bytes);
-}
 
 // A field holding a line break would spill into the next line and shift every later value,
 // so inside a value CR and LF are written as blanks: the file always keeps its three lines.
@@ -65,7 +55,7 @@ AuthorProfile read(const QString &path)
 
 AuthorProfile decode(const QByteArray &bytes)
 {
-    const QString text = decodeText(bytes);
+    const QString text = LegacyText::decodeUtf8OrWindows1252(bytes);
     QStringList lines;
     qsizetype start = 0;
     while (start < text.size() && lines.size() < lineCount) {

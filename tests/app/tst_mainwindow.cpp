@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -312,6 +313,37 @@ private slots:
         QCOMPARE(widgetRows(summary), QStringList({"a", "c"}));
     }
 
+    void widgetsFollowEveryKindOfRowChange()
+    {
+        Fixture f(testRules(), false);
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        auto *combo = f.widget<QComboBox>("TypeCombo");
+        for (ListControl *list : {&f.cantrix.Summary2List, &f.cantrix.TypeCombo}) {
+            list->append(QStringLiteral("b"));
+            list->insert(0, QStringLiteral("a"));
+            list->append(QStringLiteral("d"));
+            list->insert(2, QStringLiteral("c"));
+            list->setSelectedIndex(2);
+            list->remove(1);
+            list->insert(1, QStringLiteral("b2"));
+            list->remove(0);
+        }
+        const QStringList expected{"b2", "c", "d"};
+        QCOMPARE(widgetRows(summary), expected);
+        QCOMPARE(widgetRows(combo), expected);
+        // The selected row "c" moved with every change before it.
+        QCOMPARE(summary->currentRow(), 1);
+        QCOMPARE(combo->currentIndex(), 1);
+
+        f.cantrix.Summary2List.clear();
+        f.cantrix.TypeCombo.clear();
+        QCOMPARE(summary->count(), 0);
+        QCOMPARE(combo->count(), 0);
+        f.cantrix.TypeCombo.append(QStringLiteral("again"));
+        QCOMPARE(widgetRows(combo), QStringList{"again"});
+        QCOMPARE(combo->currentIndex(), -1);
+    }
+
     void newResetsTheWindow()
     {
         Fixture f;
@@ -336,16 +368,56 @@ private slots:
                 QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "-", "&Options...", "-",
-                                        "E&xit", "&Help", "Help &Index", "&About..."}));
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
+                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
+                                        "Show Rules &Problems...", "&Help", "Help &Index",
+                                        "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
+                                        f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
                                         f.window.mnuHelpIndex(), f.window.mnuAbout()};
         QStringList names;
         for (QAction *action : named)
             names.append(action->objectName());
-        QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuOptions", "mnuExit",
-                                     "mnuHelpIndex", "mnuAbout"}));
+        QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
+                                     "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void cardCommandsHaveAccessKeysOfTheirOwn()
+    {
+        Fixture f;
+        QMap<QChar, int> uses;
+        const auto accessKey = [](const QAction *command) {
+            const QString text = command->text();
+            const qsizetype marker = text.indexOf(u'&');
+            return marker >= 0 && marker + 1 < text.size() ? text.at(marker + 1).toLower() : QChar();
+        };
+        const auto *file = f.window.findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QVERIFY(file);
+        for (const QAction *command : file->actions())
+            ++uses[accessKey(command)];
+        for (QAction *command : {f.window.mnuExportCard(), f.window.mnuPrint()}) {
+            const QChar key = accessKey(command);
+            QVERIFY2(!key.isNull(), qPrintable(command->text()));
+            QVERIFY2(uses.value(key) == 1, qPrintable(command->text()));
+        }
+    }
+
+    void dropDownListsOpenOnTheFieldColour()
+    {
+        // The rows a drop-down list opens are part of the list: light yellow like the rest.
+        Fixture f;
+        for (const char *name : {"CategoryCombo", "TypeCombo"}) {
+            auto *combo = f.widget<QComboBox>(name);
+            combo->showPopup();
+            QAbstractItemView *popup = combo->view();
+            QVERIFY(QTest::qWaitForWindowExposed(popup->window()));
+            // The first row is the chosen one; the bottom right corner lies below or beside
+            // the other rows' text.
+            const QImage shown = popup->viewport()->grab().toImage();
+            QCOMPARE(QColor(shown.pixel(shown.width() - 3, shown.height() - 3)), QColor(255, 255, 204));
+            combo->hidePopup();
+        }
     }
 
     void tabWalksTheControlsInReadingOrder()

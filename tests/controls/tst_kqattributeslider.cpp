@@ -210,16 +210,34 @@ private slots:
         QCOMPARE(slider.lblValue()->text(), QStringLiteral("1"));
     }
 
+    // Also run at 144 DPI (see CMakeLists.txt), where 2175 twips are 217.5 pixels: the twips
+    // stay exact whatever the pixels round to.
     void workedExampleOnTheRealWidgets()
     {
         kqAttributeSlider slider;
         QVERIFY(slider.setSizeTwips(2175, 255));
         slider.show();
+        QCOMPARE(slider.widthTwips(), 2175);
+        QCOMPARE(slider.heightTwips(), 255);
         QCOMPARE(twipsOf(slider.cmdDown(), "Width"), 255);
         QCOMPARE(twipsOf(slider.cmdDown(), "Height"), 255);
         QCOMPARE(twipsOf(slider.cmdUp(), "Width"), 255);
         QCOMPARE(twipsOf(slider.cmdUp(), "Left"), 1920);
         QCOMPARE(slider.freeWidth(), 1665);
+
+        // A value label 120 twips wide whatever it shows, as in the worked example.
+        const double dpi = slider.logicalDpiX();
+        const double labelPixels = 120 * dpi / 1440;
+        if (labelPixels != std::floor(labelPixels))
+            QSKIP("120 twips are no whole number of pixels at this DPI");
+        slider.lblValue()->setFixedWidth(int(labelPixels));
+        QVERIFY(slider.setMax(int16(6)));
+        QCOMPARE(slider.maxTextWidth(), 120);
+        QVERIFY(slider.setValue(int16(3)));
+        QCOMPARE(slider.stepWidth(), 258);
+        QCOMPARE(slider.valueLabelPosition().x(), 771.0);
+        QCOMPARE(slider.lblValue()->x(), int(std::nearbyint(771 * dpi / 1440)));
+        QCOMPARE(slider.widthTwips(), 2175);
     }
 
     void resizeToHeight300()

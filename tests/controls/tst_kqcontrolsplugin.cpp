@@ -75,6 +75,42 @@ private slots:
                  pixels(screen->logicalDotsPerInchY(), 255));
     }
 
+    // Designer's property editor shows a custom widget's property tooltips from its domXml; each
+    // described property carries its description there.
+    void designerShowsThePropertyDescriptions_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("BackColor") << "BackColor" << "Returns/sets the background color used to display text and graphics in an object.";
+        QTest::newRow("ForeColor") << "ForeColor" << "Returns/sets the foreground color used to display text and graphics in an object.";
+        QTest::newRow("Enabled") << "EnabledProperty" << "Returns/sets a value that determines whether an object can respond to user-generated events.";
+        QTest::newRow("Font") << "FontProperty" << "Returns a Font object.";
+        QTest::newRow("BackStyle") << "BackStyle" << "Indicates whether a Label or the background of a Shape is transparent or opaque.";
+        QTest::newRow("BorderStyle") << "BorderStyle" << "Returns/sets the border style for an object.";
+    }
+    void designerShowsThePropertyDescriptions()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, description);
+        QPluginLoader loader(QStringLiteral(KQCONTROLS_PLUGIN_FILE));
+        auto *plugin = qobject_cast<QDesignerCustomWidgetInterface *>(loader.instance());
+        QVERIFY(plugin);
+        QDomDocument dom;
+        QVERIFY(dom.setContent(plugin->domXml()));
+        const QDomElement customWidget = dom.documentElement()
+                                             .firstChildElement(QStringLiteral("customwidgets"))
+                                             .firstChildElement(QStringLiteral("customwidget"));
+        QCOMPARE(customWidget.firstChildElement(QStringLiteral("class")).text(), QStringLiteral("kqAttributeSlider"));
+        QStringList found;
+        const QDomElement specifications = customWidget.firstChildElement(QStringLiteral("propertyspecifications"));
+        for (QDomElement tip = specifications.firstChildElement(QStringLiteral("tooltip")); !tip.isNull();
+             tip = tip.nextSiblingElement(QStringLiteral("tooltip"))) {
+            if (tip.attribute(QStringLiteral("name")) == property)
+                found << tip.text();
+        }
+        QCOMPARE(found, QStringList{description});
+    }
+
     void pluginCreatesAWorkingSlider()
     {
         QPluginLoader loader(QStringLiteral(KQCONTROLS_PLUGIN_FILE));

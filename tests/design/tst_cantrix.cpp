@@ -379,13 +379,54 @@ private slots:
         QVERIFY(w.platform.statusMessages[0].contains(QStringLiteral("GX2Mod.dat")));
         QVERIFY(w.platform.warnings.isEmpty());
         QVERIFY(!c.isClosed());
-        // Once readable again, a later loss is reported anew.
+        // Once readable again, the notice is taken away, and a later loss is reported anew.
         RulesFixture::write(w.dir.path(), standardRules());
         c.CategoryCombo.setSelectedIndex(0);
         QCOMPARE(c.Modifier1List.count(), 5);
-        QFile::remove(c.rulesFilePath());
+        QCOMPARE(w.platform.statusMessages.size(), 2);
+        QCOMPARE(w.platform.statusMessages[1], QString());
         c.CategoryCombo.setSelectedIndex(1);
         QCOMPARE(w.platform.statusMessages.size(), 2);
+        QFile::remove(c.rulesFilePath());
+        c.CategoryCombo.setSelectedIndex(0);
+        QCOMPARE(w.platform.statusMessages.size(), 3);
+        QVERIFY(w.platform.statusMessages[2].contains(QStringLiteral("GX2Mod.dat")));
+    }
+
+    void doubleClickWithoutReadableRulesAddsNothing_data()
+    {
+        QTest::addColumn<QString>("modifier");
+        QTest::newRow("a modifier that owns options") << "Range";
+        QTest::newRow("a stand-alone modifier") << "Zap";
+    }
+
+    void doubleClickWithoutReadableRulesAddsNothing()
+    {
+        // Whether a modifier owns options is in the rules file alone: while it cannot be
+        // read, a modifier still listed must not slip into the summary as if it stood alone.
+        QFETCH(QString, modifier);
+        Window w;
+        Cantrix &c = w.cantrix;
+        c.Form_Load();
+        QFile::remove(c.rulesFilePath());
+        w.doubleClickModifier(modifier);
+        QVERIFY(c.Summary2List.rows().isEmpty());
+        QVERIFY(c.Summary2List1.rows().isEmpty());
+        QCOMPARE(w.platform.statusMessages.size(), 1);
+    }
+
+    void newWithTheRulesFileBackTakesTheNoticeAway()
+    {
+        Window w;
+        Cantrix &c = w.cantrix;
+        c.Form_Load();
+        QFile::remove(c.rulesFilePath());
+        c.Modifier1List.setSelectedIndex(0);
+        QCOMPARE(w.platform.statusMessages.size(), 1);
+        RulesFixture::write(w.dir.path(), standardRules());
+        c.mnuNew_Click();
+        QCOMPARE(w.platform.statusMessages, (QStringList{w.platform.statusMessages[0], QString()}));
+        QVERIFY(!c.isClosed());
     }
 
     void rulesFileChangesTakeEffectAtNew()

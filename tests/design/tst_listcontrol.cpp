@@ -85,6 +85,48 @@ private slots:
             QCOMPARE(list.text(), QStringLiteral("c"));
     }
 
+    void rowChangesAreToldOneByOne_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QStringList>("told");
+        // Rows a b c to start with.
+        QTest::newRow("append") << "append" << 0 << QStringList{"inserted 3", "changed"};
+        QTest::newRow("insert") << "insert" << 1 << QStringList{"inserted 1", "changed"};
+        QTest::newRow("insert past the end") << "insert" << 9 << QStringList{"inserted 3", "changed"};
+        QTest::newRow("insert before the start") << "insert" << -1 << QStringList{};
+        QTest::newRow("remove") << "remove" << 2 << QStringList{"removed 2", "changed"};
+        QTest::newRow("remove outside") << "remove" << 3 << QStringList{};
+        QTest::newRow("clear") << "clear" << 0 << QStringList{"cleared", "changed"};
+        QTest::newRow("select") << "select" << 1 << QStringList{"changed"};
+    }
+
+    void rowChangesAreToldOneByOne()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, at);
+        QFETCH(QStringList, told);
+        ListControl list(QStringLiteral("L"));
+        for (const char *row : {"a", "b", "c"})
+            list.append(QString::fromLatin1(row));
+        QStringList seen;
+        connect(&list, &ListControl::rowInserted, this, [&](int i) { seen << QStringLiteral("inserted %1").arg(i); });
+        connect(&list, &ListControl::rowRemoved, this, [&](int i) { seen << QStringLiteral("removed %1").arg(i); });
+        connect(&list, &ListControl::cleared, this, [&] { seen << QStringLiteral("cleared"); });
+        connect(&list, &ListControl::changed, this, [&] { seen << QStringLiteral("changed"); });
+        if (operation == u"append")
+            list.append(QStringLiteral("new"));
+        else if (operation == u"insert")
+            list.insert(at, QStringLiteral("new"));
+        else if (operation == u"remove")
+            list.remove(at);
+        else if (operation == u"clear")
+            list.clear();
+        else
+            list.setSelectedIndex(at);
+        QCOMPARE(seen, told);
+    }
+
     void insertPastTheEndAppends()
     {
         ListControl list(QStringLiteral("L"));

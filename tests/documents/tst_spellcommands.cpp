@@ -174,6 +174,22 @@ private slots:
         QCOMPARE(m_window->Summary1List1.row(2), QStringLiteral("1"));
     }
 
+    // A force typed and then deleted: the field is empty while the summary row and the drain
+    // code still use the force typed last. That force is the one saved and opened again.
+    void emptiedForceFieldKeepsTheForceInUse()
+    {
+        composeCombatSpell(*m_window);
+        m_window->ForceText.setText(QString());
+        QCOMPARE(m_window->Summary1List.row(2), QStringLiteral("Force 6"));
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+
+        m_window->mnuNew_Click();
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("spell.xml"))).outcome, SpellCommands::Outcome::Done);
+        QCOMPARE(m_window->ForceText.text(), QStringLiteral("6"));
+        QCOMPARE(m_window->Summary1List.row(2), QStringLiteral("Force 6"));
+        QCOMPARE(m_window->Summary1List1.row(2), QStringLiteral("6"));
+    }
+
     void creationDateOfFirstSaveIsKept()
     {
         const QString file = path(QStringLiteral("spell.xml"));
@@ -287,6 +303,11 @@ private slots:
             << QStringLiteral("entities.xml")
             << QByteArray("<!DOCTYPE common [<!ENTITY a 'aaaaaaaaaa'>]>\n<common><itemdef name='&a;'/></common>")
             << QStringLiteral("entities");
+        // Filled in by the test itself (see openFailures).
+        QTest::newRow("too large") << QStringLiteral("huge.xml") << QByteArray() << QStringLiteral("too large");
+        // A device that never ends, reached through an ordinary-looking name.
+        QTest::newRow("not a regular file") << QStringLiteral("endless.xml") << QByteArray()
+                                            << QStringLiteral("not a regular file");
     }
 
     void openFailures()
@@ -299,6 +320,17 @@ private slots:
             QVERIFY(writeBytes(path(file), contents));
         if (file == u"folder.xml")
             QVERIFY(QDir().mkpath(path(file)));
+        if (file == u"huge.xml") {
+            QFile huge(path(file));
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("<common>") == 8);
+            QVERIFY(huge.resize(SpellCommands::largestDocument + 1));
+        }
+        if (file == u"endless.xml") {
+            const QString device = QStringLiteral("/dev/zero");
+            if (!QFileInfo::exists(device))
+                QSKIP("No endless device on this system.");
+            QVERIFY(QFile::link(device, path(file)));
+        }
         composeCombatSpell(*m_window);
         m_window->NameText.setText(QStringLiteral("Unsaved work"));
         m_window->CreationDate = QStringLiteral("June 01, 2000");

@@ -1,6 +1,8 @@
+#include <QStringEncoder>
 #include <QTest>
 
 #include "xmleventparser.h"
+#include "xmlmarkuplimits.h"
 
 namespace {
 
@@ -42,6 +44,12 @@ QString firstAttributeValue(const QByteArray &document)
     };
     const XmlParseResult result = XmlEventParser::parse(document, events);
     return result.ok ? value : QStringLiteral("error: ") + result.reason;
+}
+
+QByteArray utf16le(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return encoder.encode(text);
 }
 
 } // namespace
@@ -152,6 +160,70 @@ private slots:
         QVERIFY(!result.ok);
         QVERIFY(!result.reason.isEmpty());
         QCOMPARE(result.line, line);
+    }
+
+    // Markup that would cost the XML reader time out of all proportion to the file (it compares
+    // every attribute of an element, and every declared one, with all the others) is refused
+    // before it is read; markup that only looks like it is not counted.
+    void markupLimits_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<qint64>("line");   // where the refused markup begins
+        QTest::addColumn<qint64>("column");
+
+        const auto attributes = [](int count, const QByteArray &value = "v") {
+            QByteArray text;
+            for (int i = 0; i < count; ++i)
+                text += " a" + QByteArray::number(i) + "='" + value + "'";
+            return text;
+        };
+        const auto declaredAttributes = [](int count) {
+            QByteArray text;
+            for (int i = 0; i < count; ++i)
+                text += " a" + QByteArray::number(i) + " CDATA #IMPLIED";
+            return text;
+        };
+        const int most = XmlMarkupLimits::mostAttributesPerElement;
+
+        QTest::newRow("attributes up to the limit") << "<a" + attributes(most) + "/>" << false << 0LL << 0LL;
+        QTest::newRow("one attribute more") << "<a>\n  <b" + attributes(most + 1) + "/></a>" << true << 2LL << 3LL;
+        QTest::newRow("'>' and the other quote inside values")
+            << "<a" + attributes(most, "x>\"y") + "/>" << false << 0LL << 0LL;
+        QTest::newRow("many quoted values in a comment, CDATA, a processing instruction and text")
+            << "<?pi" + attributes(2 * most) + "?><a><!--" + attributes(2 * most) + "--><![CDATA[<b"
+                   + attributes(2 * most) + ">]]>" + attributes(2 * most) + "</a>"
+            << false << 0LL << 0LL;
+        QTest::newRow("UTF-16 with one attribute more")
+            << QByteArray("\xFF\xFE") + utf16le(QString::fromLatin1("<a" + attributes(most + 1) + "/>"))
+            << true << 1LL << 1LL;
+        QTest::newRow("short document type declaration")
+            << "<!DOCTYPE a [<!ATTLIST a" + declaredAttributes(4) + ">]>\n<a/>" << false << 0LL << 0LL;
+        QTest::newRow("document type declaration too long")
+            << "<?xml version='1.0'?>\n<!DOCTYPE a [<!ATTLIST a" + declaredAttributes(5000) + ">]><a/>"
+            << true << 2LL << 1LL;
+        QTest::newRow("a seeming end inside the declaration does not end it")
+            << "<!DOCTYPE a [<!-- ]> --><?pi ]>?><!ATTLIST a b CDATA ']>'" + declaredAttributes(5000)
+                   + ">]><a/>"
+            << true << 1LL << 1LL;
+    }
+
+    void markupLimits()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(bool, refused);
+        QFETCH(qint64, line);
+        QFETCH(qint64, column);
+
+        const XmlParseResult result = XmlEventParser::parse(document, {});
+        QCOMPARE(result.ok, !refused);
+        if (refused) {
+            QVERIFY2(result.reason.contains(QStringLiteral("attributes"))
+                         || result.reason.contains(QStringLiteral("document type declaration")),
+                     qPrintable(result.reason));
+            QCOMPARE(result.line, line);
+            QCOMPARE(result.column, column);
+        }
     }
 
     void refusalStopsTheEvents()

@@ -2,6 +2,7 @@
 // or between one handler and the next, or grown to extreme sizes. Nothing may crash or hang,
 // the user is told clearly what is wrong with the file, and nothing half-read is listed.
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "cantrix.h"
@@ -88,7 +89,8 @@ private slots:
         QCOMPARE(model.Modifier1List.rows(), QStringList({"Range"}));
         inflictOrSkip(fault, model.rulesFilePath());
         model.CategoryCombo.setSelectedIndex(0);
-        QCOMPARE(platform.statusMessages.size(), 2);
+        // An empty status text only takes the earlier notice away.
+        QCOMPARE(platform.statusMessages.filter(QRegularExpression(QStringLiteral("."))).size(), 2);
     }
 
     void modifierHandlersWhileTheFileIsBroken_data() { addFaultRows(true); }

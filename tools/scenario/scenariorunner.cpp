@@ -1,5 +1,7 @@
 #include "scenariorunner.h"
 
+#include <algorithm>
+
 #include "scenariojson.h"
 
 ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out)
@@ -50,11 +52,13 @@ QString ScenarioRunner::unescape(const QString &text)
 
 bool ScenarioRunner::runLine(const QString &line, QString *error)
 {
-    if (line.isEmpty() || line.startsWith(u'#'))
+    // A line of nothing but blanks and tabs is as blank as an empty one.
+    const bool blank = std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' ' || c == u'\t'; });
+    if (blank || line.startsWith(u'#'))
         return true;
-    const qsizetype blank = line.indexOf(u' ');
-    const QString name = blank < 0 ? line : line.left(blank);
-    const QString rest = blank < 0 ? QString() : line.mid(blank + 1);
+    const qsizetype space = line.indexOf(u' ');
+    const QString name = space < 0 ? line : line.left(space);
+    const QString rest = space < 0 ? QString() : line.mid(space + 1);
 
     const auto found = m_commands.constFind(name);
     if (found == m_commands.constEnd()) {

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMetaClassInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
@@ -37,6 +38,22 @@ QPixmap drawIcon()
 int pixelsAt(double dpi, int twips)
 {
     return int(std::nearbyint(twips * dpi / twipsPerInch));
+}
+
+// The slider's property descriptions, as Designer's property editor shows them on hovering a
+// property: one tooltip for each class info that names a property of the slider.
+QString propertyToolTips()
+{
+    const QMetaObject &meta = kqAttributeSlider::staticMetaObject;
+    QString tips;
+    for (int i = meta.classInfoOffset(); i < meta.classInfoCount(); ++i) {
+        const QMetaClassInfo info = meta.classInfo(i);
+        if (meta.indexOfProperty(info.name()) < meta.propertyOffset())
+            continue;
+        tips += QStringLiteral("     <tooltip name=\"%1\">%2</tooltip>\n")
+                    .arg(QString::fromLatin1(info.name()), QString::fromLatin1(info.value()).toHtmlEscaped());
+    }
+    return tips;
 }
 
 } // namespace
@@ -101,7 +118,7 @@ void KqAttributeSliderPlugin::initialize(QDesignerFormEditorInterface *)
 }
 
 // The control is designed at 2175 x 255 twips; a new one on a form takes that size at the
-// screen's logical DPI.
+// screen's logical DPI. The property descriptions go with it to the property editor.
 QString KqAttributeSliderPlugin::domXml() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -114,7 +131,16 @@ QString KqAttributeSliderPlugin::domXml() const
                "   <rect><x>0</x><y>0</y><width>%1</width><height>%2</height></rect>\n"
                "  </property>\n"
                " </widget>\n"
+               " <customwidgets>\n"
+               "  <customwidget>\n"
+               "   <class>kqAttributeSlider</class>\n"
+               "   <propertyspecifications>\n"
+               "%3"
+               "   </propertyspecifications>\n"
+               "  </customwidget>\n"
+               " </customwidgets>\n"
                "</ui>\n")
         .arg(pixelsAt(dpiX, kqAttributeSlider::designWidthTwips))
-        .arg(pixelsAt(dpiY, kqAttributeSlider::designHeightTwips));
+        .arg(pixelsAt(dpiY, kqAttributeSlider::designHeightTwips))
+        .arg(propertyToolTips());
 }

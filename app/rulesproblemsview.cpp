@@ -1,0 +1,73 @@
+#include "rulesproblemsview.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "cantrix.h"
+#include "rulesproblems.h"
+#include "rulesproblemsdialog.h"
+
+RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
+    : QObject(window), m_cantrix(cantrix), m_window(window), m_problems(new RulesProblems(cantrix, this))
+{
+    // A normal status-bar label, not a permanent one: a passing message (such as the rules
+    // file turning unreadable) takes the whole bar while it shows, and the count comes back
+    // when it goes. A permanent label beside it would leave the message no room at all.
+    m_count = new QLabel(window);
+    m_count->setObjectName(QStringLiteral("lblRulesProblems"));
+    // The window keeps its designed size: a long text is cut short, and its tooltip shows it whole.
+    m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    window->statusBar()->addWidget(m_count, 1);
+
+    createMenu();
+    connect(m_problems, &RulesProblems::checked, this, &RulesProblemsView::showCount);
+}
+
+void RulesProblemsView::createMenu()
+{
+    // Between File and Help, so the File menu keeps its commands and order.
+    auto *rules = new QMenu(tr("&Rules"), m_window);
+    rules->setObjectName(QStringLiteral("mnuRules"));
+    m_showProblems = rules->addAction(tr("Show Rules &Problems..."));
+    m_showProblems->setObjectName(QStringLiteral("mnuRulesProblems"));
+    connect(m_showProblems, &QAction::triggered, this, &RulesProblemsView::showList);
+
+    const auto *help = m_window->menuBar()->findChild<QMenu *>(QStringLiteral("mnuHelp"));
+    if (help)
+        m_window->menuBar()->insertMenu(help->menuAction(), rules);
+    else
+        m_window->menuBar()->addMenu(rules);
+}
+
+void RulesProblemsView::showCount()
+{
+    const RulesCheck::Report &report = m_problems->report();
+    const int count = m_problems->count();
+    if (!report.readable)
+        m_count->setText(tr("The rules data could not be checked (%1)").arg(report.error));
+    else if (count == 0)
+        m_count->setText(tr("Rules data checked: no problems"));
+    else if (count == 1)
+        m_count->setText(tr("The rules data has 1 problem \u2014 Rules > Show Rules Problems..."));
+    else
+        m_count->setText(tr("The rules data has %1 problems \u2014 Rules > Show Rules Problems...").arg(count));
+    m_count->setToolTip(m_count->text());
+
+    if (m_dialog)
+        m_dialog->showReport(m_cantrix.rulesFilePath(), report);
+}
+
+void RulesProblemsView::showList()
+{
+    if (!m_dialog) {
+        m_dialog = new RulesProblemsDialog(m_window);
+        m_dialog->showReport(m_cantrix.rulesFilePath(), m_problems->report());
+    }
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}

@@ -1,0 +1,45 @@
+#include "spellcardactions.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "cantrix.h"
+#include "spellcard.h"
+#include "spellcardexport.h"
+#include "spellcardpages.h"
+
+SpellCardActions::SpellCardActions(Cantrix &cantrix, QWidget *window)
+    : QObject(window), m_cantrix(cantrix), m_window(window),
+      m_export(new SpellCardExport(cantrix, cantrix.platform(), &SpellCardPages::writePdf, this))
+{
+}
+
+void SpellCardActions::exportCard()
+{
+    m_export->mnuExportCard_Click();
+}
+
+void SpellCardActions::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_export->spell().name);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(tr("Print Spell Card"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const std::unique_ptr<QTextDocument> document =
+        SpellCardPages::layOut(SpellCard::html(m_export->spell()), printer);
+    SpellCardPages::paint(*document, printer);
+    if (printer.printerState() == QPrinter::Error) {
+        const QString target = printer.outputFileName().isEmpty()
+                                   ? printer.printerName()
+                                   : QDir::toNativeSeparators(printer.outputFileName());
+        m_cantrix.platform().showWarning(tr("Spell Card Not Printed"),
+                                         tr("The spell card could not be printed to %1.").arg(target));
+    }
+}

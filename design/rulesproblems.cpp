@@ -1,0 +1,16 @@
+#include "rulesproblems.h"
+
+#include "cantrix.h"
+
+RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
+    : QObject(parent), m_cantrix(cantrix)
+{
+    connect(&m_cantrix, &Cantrix::designStarted, this, &RulesProblems::check);
+}
+
+void RulesProblems::check()
+{
+    m_report = RulesCheck::checkFile(m_cantrix.rulesFilePath());
+    m_checked = true;
+    emit checked();
+}
