@@ -12,20 +12,12 @@
 #include "frmoptions.h"
 #include "optionscommand.h"
 #include "recordingplatform.h"
+#include "testfiles.h"
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
+using TestFiles::fileBytes;
+using TestFiles::writeBytes;
 
 QList<FrmOptions *> openDialogs()
 {

@@ -10,6 +10,7 @@
 
 #include "cantrix.h"
 #include "rulesfixture.h"
+#include "testfiles.h"
 
 namespace SpellFixture {
 
@@ -118,16 +119,7 @@ inline QStringList storedSpell(Cantrix &window)
     return lines;
 }
 
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
+using TestFiles::fileBytes;
+using TestFiles::writeBytes;
 
 } // namespace SpellFixture
