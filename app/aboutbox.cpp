@@ -1,13 +1,13 @@
-#include "aboutbox.h"
+#include "app/aboutbox.h"
 
 #include <QFrame>
 #include <QLabel>
 
-#include "arbutton.h"
-#include "formstyle.h"
-#include "olecolor.h"
-#include "programicon.h"
-#include "programinfo.h"
+#include "app/formstyle.h"
+#include "app/programicon.h"
+#include "controls/arbutton/arbutton.h"
+#include "controls/arbutton/olecolor.h"
+#include "shell/programinfo.h"
 
 namespace {
 

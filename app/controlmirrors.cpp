@@ -1,4 +1,4 @@
-#include "controlmirrors.h"
+#include "app/controlmirrors.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QScopedValueRollback>
 #include <QTextCursor>
 
-#include "listcontrol.h"
-#include "textcontrol.h"
+#include "design/listcontrol.h"
+#include "design/textcontrol.h"
 
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
     : QObject(parent), m_model(model), m_widget(widget)

@@ -1,4 +1,4 @@
-#include "formstyle.h"
+#include "app/formstyle.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,13 +1,13 @@
-#include "frmoptions.h"
+#include "app/frmoptions.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "arbutton.h"
-#include "controlmirrors.h"
-#include "formstyle.h"
+#include "app/controlmirrors.h"
+#include "app/formstyle.h"
+#include "controls/arbutton/arbutton.h"
 
 namespace {
 

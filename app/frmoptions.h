@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "authoroptionsform.h"
+#include "author/authoroptionsform.h"
 
 class Platform;
 

@@ -1,12 +1,9 @@
-#include <QAction>
 #include <QApplication>
 
-#include "cantrix.h"
-#include "mainwindow.h"
-#include "optionscommand.h"
-#include "programicon.h"
-#include "qtplatform.h"
-#include "spellcommands.h"
+#include "app/mainwindow.h"
+#include "app/programicon.h"
+#include "app/qtplatform.h"
+#include "design/cantrix.h"
 
 int main(int argc, char *argv[])
 {
@@ -20,12 +17,6 @@ int main(int argc, char *argv[])
     Cantrix cantrix(platform);
     MainWindow window(cantrix);
     platform.setMainWindow(&window);
-
-    SpellCommands spellCommands(cantrix, platform);
-    QObject::connect(window.mnuOpen(), &QAction::triggered, &spellCommands, &SpellCommands::mnuOpen_Click);
-    QObject::connect(window.mnuSave(), &QAction::triggered, &spellCommands, &SpellCommands::mnuSave_Click);
-    OptionsCommand options(platform);
-    QObject::connect(window.mnuOptions(), &QAction::triggered, &options, &OptionsCommand::mnuOptions_Click);
 
     // The window is filled before it is first shown. Without a readable rules data file the
     // model has already told the user and closed the window: the program ends with none open.

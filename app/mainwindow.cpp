@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,15 +10,13 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
-#include "aboutbox.h"
-#include "arbutton.h"
-#include "cantrix.h"
-#include "controlmirrors.h"
-#include "formstyle.h"
-#include "programicon.h"
-#include "programinfo.h"
-#include "rulesproblemsview.h"
-#include "spellcardactions.h"
+#include "app/controlmirrors.h"
+#include "app/formstyle.h"
+#include "app/menucommands.h"
+#include "app/programicon.h"
+#include "controls/arbutton/arbutton.h"
+#include "design/cantrix.h"
+#include "shell/programinfo.h"
 
 namespace {
 
@@ -98,15 +96,10 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
 
     createControls(form);
     createMenus();
-    new RulesProblemsView(m_cantrix, this);
     statusBar()->setSizeGripEnabled(false);
+    m_commands = new MenuCommands(*this, m_cantrix);
     // Every control sits at a fixed place, so the window keeps its designed size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-MainWindow::~MainWindow()
-{
-    delete m_about;
 }
 
 void MainWindow::createControls(QWidget *form)
@@ -197,25 +190,12 @@ void MainWindow::createMenus()
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_mnuExit = addCommand(file, "mnuExit", tr("E&xit"));
 
+    QMenu *rules = menuBar()->addMenu(tr("&Rules"));
+    rules->setObjectName(QStringLiteral("mnuRules"));
+    m_mnuRulesProblems = addCommand(rules, "mnuRulesProblems", tr("Show Rules &Problems..."));
+
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     m_mnuHelpIndex = addCommand(help, "mnuHelpIndex", tr("Help &Index"));
     m_mnuAbout = addCommand(help, "mnuAbout", tr("&About..."));
-
-    connect(m_mnuNew, &QAction::triggered, &m_cantrix, &Cantrix::mnuNew_Click);
-    connect(m_mnuExit, &QAction::triggered, &m_cantrix, &Cantrix::mnuExit_Click);
-    connect(m_mnuHelpIndex, &QAction::triggered, &m_cantrix, &Cantrix::mnuHelpIndex_Click);
-    connect(m_mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
-    auto *cards = new SpellCardActions(m_cantrix, this);
-    connect(m_mnuExportCard, &QAction::triggered, cards, &SpellCardActions::exportCard);
-    connect(m_mnuPrint, &QAction::triggered, cards, &SpellCardActions::print);
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    if (!m_about)
-        m_about = new AboutBox();
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 
-class AboutBox;
 class Cantrix;
+class MenuCommands;
 class QAction;
 class QMenu;
 
 // The design window on screen. It is a humble view of the window model: it shows every
 // visible control of the model in a widget of its own (named as the control) and hands the
-// user's actions to the model's handlers. It decides nothing about spells itself.
+// user's actions to the model's handlers. It decides nothing about spells itself. It builds
+// the menus; MenuCommands wires each entry to its command.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -18,9 +18,10 @@ class MainWindow final : public QMainWindow
 
 public:
     explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
-    ~MainWindow() override;
 
-    // The menu commands, for wiring the commands that live elsewhere.
+    MenuCommands &commands() const { return *m_commands; }
+
+    // The menu entries, for MenuCommands to wire.
     QAction *mnuNew() const { return m_mnuNew; }
     QAction *mnuOpen() const { return m_mnuOpen; }
     QAction *mnuSave() const { return m_mnuSave; }
@@ -28,6 +29,7 @@ public:
     QAction *mnuPrint() const { return m_mnuPrint; }
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
+    QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
 
@@ -36,8 +38,6 @@ private:
     void createRemoveCommand(QWidget *form);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
-    // Shows the About box, the one there is: a second About brings it to the front.
-    void mnuAbout_Click();
 
     Cantrix &m_cantrix;
     QAction *m_mnuNew = nullptr;
@@ -47,8 +47,8 @@ private:
     QAction *m_mnuPrint = nullptr;
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
+    QAction *m_mnuRulesProblems = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
-    // The About box while it is loaded; it has no owner, so it is not a child of this window.
-    QPointer<AboutBox> m_about;
+    MenuCommands *m_commands = nullptr;
 };

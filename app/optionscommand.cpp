@@ -1,6 +1,6 @@
-#include "optionscommand.h"
+#include "app/optionscommand.h"
 
-#include "frmoptions.h"
+#include "app/frmoptions.h"
 
 OptionsCommand::OptionsCommand(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)

@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "app/programicon.h"
 
 // The icon resources sit in this static library; naming them keeps the linker from dropping
 // them, since nothing else refers to their code. Must be called outside any namespace.

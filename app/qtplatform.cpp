@@ -1,4 +1,4 @@
-#include "qtplatform.h"
+#include "app/qtplatform.h"
 
 #include <QApplication>
 #include <QDesktopServices>

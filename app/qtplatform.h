@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "platform.h"
+#include "design/platform.h"
 
 class QMainWindow;
 

@@ -1,4 +1,4 @@
-#include "rulesproblemsdialog.h"
+#include "app/rulesproblemsdialog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

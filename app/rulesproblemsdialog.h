@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
 
 class QLabel;
 class QTreeWidget;

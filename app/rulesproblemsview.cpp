@@ -1,15 +1,12 @@
-#include "rulesproblemsview.h"
+#include "app/rulesproblemsview.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 
-#include "cantrix.h"
-#include "rulesproblems.h"
-#include "rulesproblemsdialog.h"
+#include "app/rulesproblemsdialog.h"
+#include "design/cantrix.h"
+#include "rulescheck/rulesproblems.h"
 
 RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     : QObject(window), m_cantrix(cantrix), m_window(window), m_problems(new RulesProblems(cantrix, this))
@@ -23,24 +20,7 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     window->statusBar()->addWidget(m_count, 1);
 
-    createMenu();
     connect(m_problems, &RulesProblems::checked, this, &RulesProblemsView::showCount);
-}
-
-void RulesProblemsView::createMenu()
-{
-    // Between File and Help, so the File menu keeps its commands and order.
-    auto *rules = new QMenu(tr("&Rules"), m_window);
-    rules->setObjectName(QStringLiteral("mnuRules"));
-    m_showProblems = rules->addAction(tr("Show Rules &Problems..."));
-    m_showProblems->setObjectName(QStringLiteral("mnuRulesProblems"));
-    connect(m_showProblems, &QAction::triggered, this, &RulesProblemsView::showList);
-
-    const auto *help = m_window->menuBar()->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    if (help)
-        m_window->menuBar()->insertMenu(help->menuAction(), rules);
-    else
-        m_window->menuBar()->addMenu(rules);
 }
 
 void RulesProblemsView::showCount()

@@ -1,4 +1,4 @@
-#include "spellcardactions.h"
+#include "app/spellcardactions.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -6,10 +6,10 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "cantrix.h"
-#include "spellcard.h"
-#include "spellcardexport.h"
-#include "spellcardpages.h"
+#include "app/spellcardpages.h"
+#include "cards/spellcard.h"
+#include "cards/spellcardexport.h"
+#include "design/cantrix.h"
 
 SpellCardActions::SpellCardActions(Cantrix &cantrix, QWidget *window)
     : QObject(window), m_cantrix(cantrix), m_window(window),

@@ -1,4 +1,4 @@
-#include "spellcardpages.h"
+#include "app/spellcardpages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include "programinfo.h"
+#include "shell/programinfo.h"
 
 namespace SpellCardPages {
 

@@ -17,11 +17,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "benchnames.h"
-#include "ratioreporter.h"
-#include "rulesbenchmarks.h"
-#include "spellbenchmarks.h"
-#include "windowbenchmarks.h"
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesbenchmarks.h"
+#include "bench/spellbenchmarks.h"
+#include "bench/windowbenchmarks.h"
 
 int main(int argc, char **argv)
 {

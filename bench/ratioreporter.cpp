@@ -1,10 +1,10 @@
-#include "ratioreporter.h"
+#include "bench/ratioreporter.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <set>
 
-#include "benchnames.h"
+#include "bench/benchnames.h"
 
 namespace {
 

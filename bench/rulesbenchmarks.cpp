@@ -1,13 +1,13 @@
-#include "rulesbenchmarks.h"
+#include "bench/rulesbenchmarks.h"
 
 #include <memory>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
-#include "benchnames.h"
-#include "ratioreporter.h"
-#include "rulesscene.h"
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesscene.h"
 
 namespace {
 

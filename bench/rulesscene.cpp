@@ -1,10 +1,10 @@
-#include "rulesscene.h"
+#include "bench/rulesscene.h"
 
 #include <QFile>
 #include <QHash>
 
-#include "rulesline.h"
-#include "rulesreaders.h"
+#include "design/rulesline.h"
+#include "design/rulesreaders.h"
 
 RulesScene::RulesScene(const QString &label, const QString &rulesFile)
     : m_label(label), m_platform(m_folder.path()), m_model(m_platform)

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
 
 // One rules data file made ready for timing: copied as GX2Mod.dat into a program folder of
 // its own, a window model started on it, and the rows the handler benchmarks work on picked

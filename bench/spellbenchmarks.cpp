@@ -1,4 +1,4 @@
-#include "spellbenchmarks.h"
+#include "bench/spellbenchmarks.h"
 
 #include <algorithm>
 #include <memory>
@@ -8,10 +8,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "benchnames.h"
-#include "ratioreporter.h"
-#include "rulesscene.h"
-#include "spellcommands.h"
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesscene.h"
+#include "documents/spellcommands.h"
 
 namespace {
 

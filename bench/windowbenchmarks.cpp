@@ -1,4 +1,4 @@
-#include "windowbenchmarks.h"
+#include "bench/windowbenchmarks.h"
 
 #include <ctime>
 #include <memory>
@@ -9,11 +9,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "benchnames.h"
-#include "cantrix.h"
-#include "mainwindow.h"
-#include "ratioreporter.h"
-#include "rulesscene.h"
+#include "app/mainwindow.h"
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesscene.h"
+#include "design/cantrix.h"
 
 namespace {
 

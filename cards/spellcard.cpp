@@ -1,9 +1,9 @@
-#include "spellcard.h"
+#include "cards/spellcard.h"
 
 #include <QSaveFile>
 
-#include "cantrix.h"
-#include "programinfo.h"
+#include "design/cantrix.h"
+#include "shell/programinfo.h"
 
 namespace SpellCard {
 namespace {

@@ -1,11 +1,11 @@
-#include "spellcardexport.h"
+#include "cards/spellcardexport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "authoroptionsfile.h"
-#include "cantrix.h"
+#include "author/authoroptionsfile.h"
+#include "design/cantrix.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QString>
 
-#include "platform.h"
-#include "spellcard.h"
+#include "cards/spellcard.h"
+#include "design/platform.h"
 
 class Cantrix;
 

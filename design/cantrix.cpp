@@ -1,9 +1,9 @@
-#include "cantrix.h"
+#include "design/cantrix.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "rulesreaders.h"
+#include "design/rulesreaders.h"
 
 Cantrix::Cantrix(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)

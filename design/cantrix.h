@@ -7,10 +7,10 @@
 #include <QString>
 #include <QStringList>
 
-#include "listcontrol.h"
-#include "platform.h"
-#include "rulesfile.h"
-#include "textcontrol.h"
+#include "design/listcontrol.h"
+#include "design/platform.h"
+#include "design/rulesfile.h"
+#include "design/textcontrol.h"
 
 // The design window as a model: its controls are the spell being composed. Every visible
 // list has a hidden twin (same name followed by "1") whose row i holds the token string of
@@ -89,26 +89,6 @@ public:
     void RemoveCommand_Click();
 
     void CalculateDrain();
-
-    // Help and exit.
-    static constexpr auto helpFileName = "CTXhelp.htm";
-    // The only verb the program hands to the desktop: open a document in its program.
-    static constexpr auto openVerb = "Open";
-    // Show command for a program the desktop starts: show its window normally.
-    static constexpr qint32 showNormal = 1;
-    // Hands a document to the desktop. The desktop opens documents only, so it takes the verb
-    // and the file; sDirectory places a relative sFile (the current folder when there is
-    // none), while parameters and the show command have nothing to reach on a document and
-    // are not passed on. Whether the desktop managed it is its own business: nothing returns.
-    void RunShellExecute(const QString &sTopic, const QString &sFile,
-                         const std::optional<QString> &sParams = std::nullopt,
-                         const std::optional<QString> &sDirectory = std::nullopt,
-                         qint32 nShowCmd = showNormal);
-    // The help page in the program directory.
-    QString helpFilePath() const;
-    void mnuHelpIndex_Click();
-    // Ends the program at once: nothing is asked and nothing is saved.
-    void mnuExit_Click();
 
     // The rules data file in the program directory.
     QString rulesFilePath() const;

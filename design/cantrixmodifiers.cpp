@@ -1,8 +1,8 @@
 // Modifiers, their options, the modifier summary and the drain code computed from it.
-#include "cantrix.h"
+#include "design/cantrix.h"
 
-#include "drain.h"
-#include "rulesreaders.h"
+#include "design/drain.h"
+#include "design/rulesreaders.h"
 
 QString Cantrix::groupPrefix(const QString &text)
 {

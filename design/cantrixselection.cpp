@@ -1,7 +1,7 @@
 // Category, type and force: the three rows of the category/type/force summary.
-#include "cantrix.h"
+#include "design/cantrix.h"
 
-#include "rulesreaders.h"
+#include "design/rulesreaders.h"
 
 namespace {
 const QString spellSuffix = QStringLiteral(" Spell");

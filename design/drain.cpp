@@ -1,8 +1,8 @@
-#include "drain.h"
+#include "design/drain.h"
 
 #include <array>
 
-#include "rulesline.h"
+#include "design/rulesline.h"
 
 namespace Drain {
 

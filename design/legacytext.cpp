@@ -1,4 +1,4 @@
-#include "legacytext.h"
+#include "design/legacytext.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "listcontrol.h"
+#include "design/listcontrol.h"
 
 ListControl::ListControl(const QString &name, QObject *parent)
     : QObject(parent), m_name(name)

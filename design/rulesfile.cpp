@@ -1,10 +1,10 @@
-#include "rulesfile.h"
+#include "design/rulesfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "legacytext.h"
+#include "design/legacytext.h"
 
 QString RulesFile::pathIn(const QString &programDirectory)
 {

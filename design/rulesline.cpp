@@ -1,4 +1,4 @@
-#include "rulesline.h"
+#include "design/rulesline.h"
 
 namespace RulesLine {
 

@@ -1,6 +1,6 @@
-#include "rulesreaders.h"
+#include "design/rulesreaders.h"
 
-#include "rulesline.h"
+#include "design/rulesline.h"
 
 namespace RulesReaders {
 namespace {

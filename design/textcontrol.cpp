@@ -1,4 +1,4 @@
-#include "textcontrol.h"
+#include "design/textcontrol.h"
 
 TextControl::TextControl(const QString &name, const QString &initial, QObject *parent)
     : QObject(parent), m_name(name), m_text(initial)

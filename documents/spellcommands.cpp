@@ -1,4 +1,4 @@
-#include "spellcommands.h"
+#include "documents/spellcommands.h"
 
 #include <deque>
 #include <utility>
@@ -8,12 +8,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "authoroptionsfile.h"
-#include "cantrix.h"
-#include "platform.h"
-#include "spelldocumentreader.h"
-#include "spelldocumentwriter.h"
-#include "xmleventparser.h"
+#include "author/authoroptionsfile.h"
+#include "design/cantrix.h"
+#include "design/platform.h"
+#include "documents/spelldocumentreader.h"
+#include "documents/spelldocumentwriter.h"
+#include "documents/xmleventparser.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "spelldocumentreader.h"
+#include "documents/spelldocumentreader.h"
 
-#include "cantrix.h"
+#include "design/cantrix.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "xmleventparser.h"
+#include "documents/xmleventparser.h"
 
 class Cantrix;
 

@@ -1,9 +1,9 @@
-#include "spelldocumentwriter.h"
+#include "documents/spelldocumentwriter.h"
 
 #include <QStringList>
 
-#include "authoroptionsfile.h"
-#include "cantrix.h"
+#include "author/authoroptionsfile.h"
+#include "design/cantrix.h"
 
 namespace SpellDocumentWriter {
 

@@ -1,12 +1,12 @@
-#include "xmleventparser.h"
+#include "documents/xmleventparser.h"
 
 #include <algorithm>
 #include <tuple>
 
 #include <QXmlStreamReader>
 
-#include "legacytext.h"
-#include "xmlmarkuplimits.h"
+#include "design/legacytext.h"
+#include "documents/xmlmarkuplimits.h"
 
 QString XmlAttributeList::getQName(int index) const
 {

@@ -1,4 +1,4 @@
-#include "xmlmarkuplimits.h"
+#include "documents/xmlmarkuplimits.h"
 
 #include <QStringConverter>
 #include <QStringDecoder>

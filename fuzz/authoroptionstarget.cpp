@@ -1,9 +1,9 @@
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "authoroptionsfile.h"
+#include "author/authoroptionsfile.h"
 
 QString FuzzTargets::authorOptions(const std::uint8_t *data, std::size_t size)
 {

@@ -1,8 +1,8 @@
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 #include <QList>
 
-#include "drain.h"
+#include "design/drain.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

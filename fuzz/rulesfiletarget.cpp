@@ -1,13 +1,13 @@
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 #include <cstring>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "cantrix.h"
-#include "drain.h"
-#include "recordingplatform.h"
+#include "design/cantrix.h"
+#include "design/drain.h"
+#include "tests/support/recordingplatform.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "kqattributeslider.h"
-#include "memorypropertystore.h"
-#include "settingspropertystore.h"
+#include "controls/arbutton/memorypropertystore.h"
+#include "controls/slider/kqattributeslider.h"
+#include "controls/slider/settingspropertystore.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "spellcommands.h"
+#include "design/cantrix.h"
+#include "documents/spellcommands.h"
+#include "tests/support/recordingplatform.h"
 
 namespace {
 

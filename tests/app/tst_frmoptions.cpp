@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "arbutton.h"
-#include "frmoptions.h"
-#include "optionscommand.h"
-#include "recordingplatform.h"
-#include "testfiles.h"
+#include "app/frmoptions.h"
+#include "app/optionscommand.h"
+#include "controls/arbutton/arbutton.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/testfiles.h"
 
 namespace {
 

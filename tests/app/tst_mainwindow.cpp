@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "arbutton.h"
-#include "cantrix.h"
-#include "mainwindow.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
+#include "app/mainwindow.h"
+#include "controls/arbutton/arbutton.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "cantrix.h"
-#include "mainwindow.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
+#include "app/mainwindow.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 

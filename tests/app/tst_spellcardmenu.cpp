@@ -13,12 +13,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "cantrix.h"
-#include "mainwindow.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spellcard.h"
-#include "spellcardpages.h"
+#include "app/mainwindow.h"
+#include "app/spellcardpages.h"
+#include "cards/spellcard.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spellcard.h"
+#include "cards/spellcard.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 class TestSpellCard : public QObject
 {

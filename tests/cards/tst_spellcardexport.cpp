@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "authoroptionsfile.h"
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spellcard.h"
-#include "spellcardexport.h"
+#include "author/authoroptionsfile.h"
+#include "cards/spellcard.h"
+#include "cards/spellcardexport.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using Format = SpellCardExport::Format;
 

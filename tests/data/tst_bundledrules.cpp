@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
 
 namespace {
 

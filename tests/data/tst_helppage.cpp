@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "cantrix.h"
-#include "drain.h"
-#include "recordingplatform.h"
+#include "design/cantrix.h"
+#include "design/drain.h"
+#include "tests/support/recordingplatform.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 

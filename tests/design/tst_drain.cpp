@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "drain.h"
+#include "design/drain.h"
 
 class TestDrain : public QObject
 {

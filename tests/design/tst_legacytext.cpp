@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "legacytext.h"
+#include "design/legacytext.h"
 
 class TestLegacyText : public QObject
 {

@@ -1,8 +1,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "listcontrol.h"
-#include "textcontrol.h"
+#include "design/listcontrol.h"
+#include "design/textcontrol.h"
 
 class TestListControl : public QObject
 {

@@ -1,9 +1,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "rulesfile.h"
-#include "rulesfixture.h"
-#include "rulesline.h"
+#include "design/rulesfile.h"
+#include "design/rulesline.h"
+#include "tests/support/rulesfixture.h"
 
 class TestRulesFile : public QObject
 {

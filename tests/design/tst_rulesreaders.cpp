@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "rulesfixture.h"
-#include "rulesreaders.h"
+#include "design/rulesreaders.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 using RulesReaders::Entry;

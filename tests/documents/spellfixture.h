@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <QTest>
 
-#include "cantrix.h"
-#include "rulesfixture.h"
-#include "testfiles.h"
+#include "design/cantrix.h"
+#include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 namespace SpellFixture {
 

@@ -2,11 +2,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spellcommands.h"
-#include "spellfixture.h"
+#include "design/cantrix.h"
+#include "documents/spellcommands.h"
+#include "tests/documents/spellfixture.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using namespace SpellFixture;
 

@@ -1,12 +1,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spelldocumentreader.h"
-#include "spellfixture.h"
-#include "xmleventparser.h"
+#include "design/cantrix.h"
+#include "documents/spelldocumentreader.h"
+#include "documents/xmleventparser.h"
+#include "tests/documents/spellfixture.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using namespace SpellFixture;
 

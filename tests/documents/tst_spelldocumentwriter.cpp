@@ -1,12 +1,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "authoroptionsfile.h"
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "spellcommands.h"
-#include "spelldocumentwriter.h"
-#include "spellfixture.h"
+#include "author/authoroptionsfile.h"
+#include "design/cantrix.h"
+#include "documents/spellcommands.h"
+#include "documents/spelldocumentwriter.h"
+#include "tests/documents/spellfixture.h"
+#include "tests/support/recordingplatform.h"
 
 using namespace SpellFixture;
 

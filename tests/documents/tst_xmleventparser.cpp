@@ -1,8 +1,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
-#include "xmleventparser.h"
-#include "xmlmarkuplimits.h"
+#include "documents/xmleventparser.h"
+#include "documents/xmlmarkuplimits.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "filesizelimit.h"
+#include "tests/faults/filesizelimit.h"
 
 #include <csignal>
 

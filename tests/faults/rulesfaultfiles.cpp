@@ -1,4 +1,4 @@
-#include "rulesfaultfiles.h"
+#include "tests/faults/rulesfaultfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "rulesfile.h"
+#include "design/rulesfile.h"
 
 namespace RulesFaultFiles {
 

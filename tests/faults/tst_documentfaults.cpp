@@ -12,13 +12,13 @@
 #include <unistd.h>
 #endif
 
-#include "authoroptionsform.h"
-#include "cantrix.h"
-#include "filesizelimit.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "spellcommands.h"
-#include "spellfixture.h"
+#include "author/authoroptionsform.h"
+#include "design/cantrix.h"
+#include "documents/spellcommands.h"
+#include "tests/documents/spellfixture.h"
+#include "tests/faults/filesizelimit.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using namespace SpellFixture;
 

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfaultfiles.h"
+#include "design/cantrix.h"
+#include "tests/faults/rulesfaultfiles.h"
+#include "tests/support/recordingplatform.h"
 
 using RulesFaultFiles::Fault;
 Q_DECLARE_METATYPE(RulesFaultFiles::Fault)

@@ -9,7 +9,7 @@
 #include <sys/resource.h>
 #endif
 
-#include "fuzztargets.h"
+#include "fuzz/fuzztargets.h"
 
 class TestFuzzReplay : public QObject
 {

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "programinfo.h"
+#include "design/cantrix.h"
+#include "shell/programinfo.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QQueue>
 #include <QStringList>
 
-#include "platform.h"
+#include "design/platform.h"
 
 // A Platform for tests and the scenario driver: it records every message and desktop call,
 // answers file dialogs from a queue, and lets the test fix today's date.

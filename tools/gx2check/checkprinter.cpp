@@ -1,4 +1,4 @@
-#include "checkprinter.h"
+#include "tools/gx2check/checkprinter.h"
 
 #include <QJsonArray>
 

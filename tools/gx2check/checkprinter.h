@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTextStream>
 
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
 
 // Prints what RulesCheck found in one file: as the lines compilers print, which editors and CI
 // jump from, or as one JSON object per file for scripts.

@@ -8,8 +8,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include "checkprinter.h"
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
+#include "tools/gx2check/checkprinter.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Scenario commands for composing a spell: the window's own controls and handlers.
-#include "scenariorunner.h"
+#include "tools/scenario/scenariorunner.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <QDate>
 
-#include "authoroptionsform.h"
-#include "scenariojson.h"
-#include "scenariorunner.h"
-#include "spellcommands.h"
+#include "author/authoroptionsform.h"
+#include "documents/spellcommands.h"
+#include "tools/scenario/scenariojson.h"
+#include "tools/scenario/scenariorunner.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "scenariorunner.h"
+#include "tools/scenario/scenariorunner.h"
 
 int main(int argc, char *argv[])
 {

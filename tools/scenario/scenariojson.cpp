@@ -1,4 +1,4 @@
-#include "scenariojson.h"
+#include "tools/scenario/scenariojson.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>

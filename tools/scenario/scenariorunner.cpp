@@ -1,8 +1,8 @@
-#include "scenariorunner.h"
+#include "tools/scenario/scenariorunner.h"
 
 #include <algorithm>
 
-#include "scenariojson.h"
+#include "tools/scenario/scenariojson.h"
 
 ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out)
     : m_platform(programDirectory), m_window(std::make_unique<Cantrix>(m_platform)), m_out(out)

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTextStream>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
+#include "design/cantrix.h"
+#include "tests/support/recordingplatform.h"
 
 // Runs a script of user actions against the design core, one command a line, and prints the
 // window's state as JSON on `dump`. Commands are registered by name, so each area of the

@@ -1,6 +1,6 @@
-#include "rulesproblems.h"
+#include "rulescheck/rulesproblems.h"
 
-#include "cantrix.h"
+#include "design/cantrix.h"
 
 RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
     : QObject(parent), m_cantrix(cantrix)

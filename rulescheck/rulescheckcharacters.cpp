@@ -1,8 +1,8 @@
 // Character-level checks: bytes that are not UTF-8, NUL bytes, carriage returns, tabs and
 // what stands in column 60.
-#include "rulescheckdetail.h"
+#include "rulescheck/rulescheckdetail.h"
 
-#include "rulesline.h"
+#include "design/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {

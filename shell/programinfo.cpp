@@ -1,4 +1,4 @@
-#include "programinfo.h"
+#include "shell/programinfo.h"
 
 #include <QCoreApplication>
 

@@ -1,13 +1,14 @@
-// Help Index, Exit and the program's title and version, as the window model hands them to
+// Help Index, Exit and the program's title and version, as the shell commands hand them to
 // the desktop.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "programinfo.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
+#include "design/cantrix.h"
+#include "shell/programinfo.h"
+#include "shell/shellcommands.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 
@@ -28,6 +29,7 @@ struct LoadedWindow
     QTemporaryDir dir;
     RecordingPlatform platform;
     Cantrix cantrix{platform};
+    ShellCommands shell{platform};
 
     LoadedWindow()
     {
@@ -65,8 +67,8 @@ private slots:
         QFETCH(QString, programDirectory);
         QFETCH(QString, expected);
         RecordingPlatform platform(programDirectory);
-        Cantrix cantrix(platform);
-        cantrix.mnuHelpIndex_Click();
+        ShellCommands shell(platform);
+        shell.mnuHelpIndex_Click();
         QCOMPARE(platform.desktopCalls.size(), 1);
         QCOMPARE(platform.desktopCalls.at(0).verb, QStringLiteral("Open"));
         QCOMPARE(platform.desktopCalls.at(0).path, expected);
@@ -75,9 +77,9 @@ private slots:
     void helpIndexWithoutThePageLeavesTheWindowAsItWas()
     {
         LoadedWindow w;
-        QVERIFY(!QFile::exists(w.cantrix.helpFilePath()));
+        QVERIFY(!QFile::exists(w.shell.helpFilePath()));
         const QStringList before = windowState(w.cantrix);
-        w.cantrix.mnuHelpIndex_Click();
+        w.shell.mnuHelpIndex_Click();
         QCOMPARE(windowState(w.cantrix), before);
         QCOMPARE(w.platform.desktopCalls.size(), 1);
         QVERIFY(w.platform.warnings.isEmpty());
@@ -102,10 +104,10 @@ private slots:
         QFETCH(QString, directory);
         QFETCH(QString, expected);
         RecordingPlatform platform;
-        Cantrix cantrix(platform);
+        ShellCommands shell(platform);
         const std::optional<QString> sDirectory =
             directory.isEmpty() ? std::nullopt : std::optional<QString>(directory);
-        cantrix.RunShellExecute(QStringLiteral("Open"), file, std::nullopt, sDirectory, Cantrix::showNormal);
+        shell.RunShellExecute(QStringLiteral("Open"), file, std::nullopt, sDirectory, ShellCommands::showNormal);
         QCOMPARE(platform.desktopCalls.size(), 1);
         QCOMPARE(platform.desktopCalls.at(0).verb, QStringLiteral("Open"));
         QCOMPARE(platform.desktopCalls.at(0).path, QDir::current().absoluteFilePath(expected));
@@ -114,7 +116,7 @@ private slots:
     void exitEndsAtOnceWithAnUnsavedSpell()
     {
         LoadedWindow w;
-        w.cantrix.mnuExit_Click();
+        w.shell.mnuExit_Click();
         QCOMPARE(w.platform.exitCount, 1);
         // Nothing asked, nothing saved, no window closed on the way.
         QVERIFY(w.platform.warnings.isEmpty());
@@ -131,4 +133,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestHelpAndExit)
-#include "tst_helpandexit.moc"
+#include "tst_shellcommands.moc"

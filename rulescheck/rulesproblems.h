@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
 
 class Cantrix;
 

@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "recordingplatform.h"
-#include "rulesfixture.h"
-#include "rulesproblems.h"
+#include "design/cantrix.h"
+#include "rulescheck/rulesproblems.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
 

@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "cantrix.h"
-#include "drain.h"
-#include "recordingplatform.h"
-#include "rulescheck.h"
-#include "rulesfile.h"
-#include "rulesreaders.h"
+#include "design/cantrix.h"
+#include "design/drain.h"
+#include "design/rulesfile.h"
+#include "design/rulesreaders.h"
+#include "rulescheck/rulescheck.h"
+#include "tests/support/recordingplatform.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The file's structure as the readers walk it: category sections, the option blocks below
 // modifier lines, names listed twice, and modifiers that share a spell summary group.
-#include "rulescheckdetail.h"
+#include "rulescheck/rulescheckdetail.h"
 
 #include <QHash>
 
-#include "cantrix.h"
-#include "rulesline.h"
+#include "design/cantrix.h"
+#include "design/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QStringView>
 
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
 
 namespace RulesCheckDetail {
 

@@ -1,12 +1,12 @@
-#include "authoroptionsfile.h"
+#include "author/authoroptionsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "legacytext.h"
-#include "platform.h"
+#include "design/legacytext.h"
+#include "design/platform.h"
 
 namespace AuthorOptionsFile {
 

@@ -1,9 +1,9 @@
-#include "authoroptionsform.h"
+#include "author/authoroptionsform.h"
 
 #include <QDir>
 
-#include "authoroptionsfile.h"
-#include "platform.h"
+#include "author/authoroptionsfile.h"
+#include "design/platform.h"
 
 AuthorOptionsForm::AuthorOptionsForm(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "authoroptionsfile.h"
-#include "recordingplatform.h"
-#include "testfiles.h"
+#include "author/authoroptionsfile.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/testfiles.h"
 
 using TestFiles::fileBytes;
 using TestFiles::writeBytes;

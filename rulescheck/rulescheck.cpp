@@ -1,9 +1,9 @@
-#include "rulescheck.h"
+#include "rulescheck/rulescheck.h"
 
 #include <algorithm>
 #include <tuple>
 
-#include "rulescheckdetail.h"
+#include "rulescheck/rulescheckdetail.h"
 
 RulesCheck::Report RulesCheck::checkFile(const QString &path)
 {

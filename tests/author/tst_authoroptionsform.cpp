@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "authoroptionsform.h"
-#include "recordingplatform.h"
-#include "testfiles.h"
+#include "author/authoroptionsform.h"
+#include "tests/support/recordingplatform.h"
+#include "tests/support/testfiles.h"
 
 namespace {
 

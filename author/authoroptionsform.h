@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "textcontrol.h"
+#include "design/textcontrol.h"
 
 class Platform;
 

@@ -1,10 +1,10 @@
 // Token strings: a sign ("+" or "-"), one digit, and "DRT" for a drain-modifier token. What a
 // token outside that format really adds is worked out by the drain code itself, so the message
 // says exactly what the program makes of it.
-#include "rulescheckdetail.h"
+#include "rulescheck/rulescheckdetail.h"
 
-#include "drain.h"
-#include "rulesline.h"
+#include "design/drain.h"
+#include "design/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class AboutBox;
+class Cantrix;
+class MainWindow;
+class OptionsCommand;
+class RulesProblemsView;
+class ShellCommands;
+class SpellCardActions;
+class SpellCommands;
+
+// Every command of the main window's menus, each wired to the menu entry that runs it. This is
+// the one place that says which entry does what; the window only builds the menus.
+class MenuCommands final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MenuCommands)
+
+public:
+    // Lives as long as `window`, which owns it.
+    MenuCommands(MainWindow &window, Cantrix &cantrix);
+    ~MenuCommands() override;
+
+    SpellCommands &spellCommands() const { return *m_spellCommands; }
+    OptionsCommand &optionsCommand() const { return *m_options; }
+    ShellCommands &shellCommands() const { return *m_shell; }
+    RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
+
+private:
+    // Shows the About box, the one there is: a second About brings it to the front.
+    void mnuAbout_Click();
+
+    SpellCommands *m_spellCommands;
+    OptionsCommand *m_options;
+    ShellCommands *m_shell;
+    SpellCardActions *m_cards;
+    RulesProblemsView *m_rulesProblems;
+    // The About box while it is loaded; it has no owner, so it is not a child of the window.
+    QPointer<AboutBox> m_about;
+};
