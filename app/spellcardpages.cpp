@@ -1,13 +1,14 @@
 #include "app/spellcardpages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
+#include "files/wholefile.h"
 #include "shell/programinfo.h"
 
 namespace SpellCardPages {
@@ -31,12 +32,13 @@ void paint(const QTextDocument &document, QPagedPaintDevice &device)
 
 std::optional<QString> writePdf(const QString &html, const QString &path)
 {
-    // Written beside the target and renamed only once the whole document is there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // Drawn in memory first, then written like every other file: the earlier card stays as it
+    // was until the whole new one is on disk.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(ProgramInfo::title());
         // A5 is about the size of a card a player keeps beside the character sheet.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait,
@@ -45,13 +47,9 @@ std::optional<QString> writePdf(const QString &html, const QString &path)
         writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
         paint(*document, writer);
     } // the writer finishes the document when it goes
-    if (file.size() == 0) {
-        file.cancelWriting();
+    if (pdf.isEmpty())
         return QCoreApplication::translate("SpellCardPages", "nothing could be drawn on the page");
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WholeFile::replace(path, pdf);
 }
 
 } // namespace SpellCardPages

@@ -1,12 +1,11 @@
 #include "author/authoroptionsfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "design/legacytext.h"
 #include "design/platform.h"
+#include "files/wholefile.h"
 
 namespace AuthorOptionsFile {
 
@@ -43,14 +42,8 @@ QString location(const QString &programDirectory, const QString &userConfigDirec
 
 AuthorProfile read(const QString &path)
 {
-    // Nor a pipe, which would block the reader, nor a device.
-    const QFileInfo info(path);
-    if (info.isDir() || (info.exists() && !info.isFile()))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decode(file.read(largestFileRead));
+    const WholeFile::Contents contents = WholeFile::read(path, largestFileRead);
+    return contents.ok() ? decode(contents.bytes) : AuthorProfile{};
 }
 
 AuthorProfile decode(const QByteArray &bytes)
@@ -86,24 +79,7 @@ std::optional<QString> write(const QString &path, const AuthorProfile &profile)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
-    QSaveFile file(path);
-    // Unbuffered: a buffered write would wait until commit(), which renames the file even when
-    // writing out the buffer failed, as on a full disk.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const QByteArray bytes = encode(profile);
-    if (const qint64 written = file.write(bytes); written != bytes.size()) {
-        // A disk that fills up takes part of the file and then refuses the rest, which the
-        // system reports as no error at all.
-        const QString reason = written >= 0 && file.error() == QFileDevice::NoError
-            ? QStringLiteral("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(bytes.size())
-            : file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WholeFile::replace(path, encode(profile));
 }
 
 } // namespace AuthorOptionsFile

@@ -1,8 +1,7 @@
 #include "cards/spellcard.h"
 
-#include <QSaveFile>
-
 #include "design/cantrix.h"
+#include "files/wholefile.h"
 #include "shell/programinfo.h"
 
 namespace SpellCard {
@@ -134,13 +133,7 @@ QString html(const Spell &spell)
 
 QString saveHtml(const Spell &spell, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(html(spell).toUtf8());
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return WholeFile::replace(path, html(spell).toUtf8()).value_or(QString());
 }
 
 } // namespace SpellCard

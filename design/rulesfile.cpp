@@ -1,10 +1,9 @@
 #include "design/rulesfile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "design/legacytext.h"
+#include "files/wholefile.h"
 
 QString RulesFile::pathIn(const QString &programDirectory)
 {
@@ -13,46 +12,27 @@ QString RulesFile::pathIn(const QString &programDirectory)
 
 RulesFile::Contents RulesFile::load(const QString &path)
 {
-    Contents contents;
-    QByteArray bytes;
-    if (!readBytes(path, bytes, contents.error)) {
-        contents.missing = !QFileInfo::exists(path);
+    WholeFile::Contents read = WholeFile::read(path, maxBytes);
+    if (!read.ok()) {
+        Contents contents;
+        contents.error = read.error;
+        contents.missing = read.missing;
         return contents;
     }
-    if (bytes.contains('\0')) {
+    if (read.bytes.contains('\0')) {
+        Contents contents;
         contents.error = QStringLiteral("it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
         return contents;
     }
-    return decode(bytes);
+    return decode(read.bytes);
 }
 
 bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        error = QStringLiteral("it is a folder, not a file");
-        return false;
-    }
-    // A pipe would block the reader and a device may never end.
-    if (info.exists() && !info.isFile()) {
-        error = QStringLiteral("it is not a regular file");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    if (file.size() > maxBytes) {
-        error = QStringLiteral("it is larger than %1 MB").arg(maxBytes / (1024 * 1024));
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    WholeFile::Contents read = WholeFile::read(path, maxBytes);
+    error = read.error;
+    bytes = std::move(read.bytes);
+    return read.ok();
 }
 
 RulesFile::Contents RulesFile::decode(const QByteArray &bytes)

@@ -4,9 +4,6 @@
 #include <utility>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "author/authoroptionsfile.h"
 #include "design/cantrix.h"
@@ -14,35 +11,7 @@
 #include "documents/spelldocumentreader.h"
 #include "documents/spelldocumentwriter.h"
 #include "documents/xmleventparser.h"
-
-namespace {
-
-struct DocumentBytes
-{
-    QByteArray bytes;
-    QString error; // why the file could not be read; empty when it was
-};
-
-DocumentBytes readDocument(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {{}, SpellCommands::tr("it is a folder, not a file")};
-    // A device or a pipe has no size to check and may never end or never answer.
-    if (info.exists() && !info.isFile())
-        return {{}, SpellCommands::tr("it is not a regular file")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    if (file.size() > SpellCommands::largestDocument)
-        return {{}, SpellCommands::tr("it is too large to be a spell document")};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return {std::move(bytes), QString()};
-}
-
-} // namespace
+#include "files/wholefile.h"
 
 SpellCommands::SpellCommands(Cantrix &window, Platform &platform, QObject *parent)
     : QObject(parent), m_window(window), m_platform(platform)
@@ -94,36 +63,18 @@ SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
         m_window.CreationDate = today;
     const QByteArray document = SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today});
 
-    const auto failed = [&path](const QString &reason) {
-        return Result{Outcome::Failed,
-                      tr("The spell could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), reason)};
-    };
-    // QSaveFile writes beside the target and renames only once everything is written, so a
-    // failure at any point leaves an earlier file exactly as it was.
-    QSaveFile file(path);
-    // Unbuffered: a buffered write would wait until commit(), which renames the file even when
-    // writing out the buffer failed, as on a full disk.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    if (const qint64 written = file.write(document); written != document.size()) {
-        // A disk that fills up takes part of the document and then refuses the rest, which the
-        // system reports as no error at all.
-        const QString reason = written >= 0 && file.error() == QFileDevice::NoError
-            ? tr("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(document.size())
-            : file.errorString();
-        file.cancelWriting();
-        return failed(reason);
+    if (const std::optional<QString> reason = WholeFile::replace(path, document)) {
+        return {Outcome::Failed,
+                tr("The spell could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), *reason)};
     }
-    if (!file.commit())
-        return failed(file.errorString());
     return {};
 }
 
 SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
-    const DocumentBytes read = readDocument(path);
-    if (!read.error.isEmpty())
+    const WholeFile::Contents read = WholeFile::read(path, largestDocument);
+    if (!read.ok())
         return {Outcome::Failed, tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error)};
 
     // The whole document must be well-formed before the spell on screen is given up. It is

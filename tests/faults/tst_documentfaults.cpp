@@ -1,7 +1,7 @@
-// Spell documents and the author options file under faults: saves that cannot complete,
-// documents no spell ever was, and an options file that cannot be written. Nothing may crash
-// or hang, a document or options file already on disk stays byte for byte as it was, the
-// window keeps the spell on screen, and the user is told which file and why.
+// Spell documents, spell cards and the author options file under faults: saves that cannot
+// complete, documents no spell ever was, and an options file that cannot be written. Nothing
+// may crash or hang, a file already on disk stays byte for byte as it was, the window keeps
+// the spell on screen, and the user is told which file and why.
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -12,7 +12,9 @@
 #include <unistd.h>
 #endif
 
+#include "app/spellcardpages.h"
 #include "author/authoroptionsform.h"
+#include "cards/spellcardexport.h"
 #include "design/cantrix.h"
 #include "documents/spellcommands.h"
 #include "tests/documents/spellfixture.h"
@@ -95,6 +97,32 @@ private slots:
                  QStringList{QStringLiteral("spell.xml")}); // no half-written copy left beside it
         verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QStringLiteral("disk may be full"));
         QCOMPARE(WindowSnapshot(*m_window).lists, before.lists);
+    }
+
+    void cardExportOntoAFullDisk_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("web page") << QStringLiteral("card.html");
+        QTest::newRow("PDF document") << QStringLiteral("card.pdf");
+    }
+
+    void cardExportOntoAFullDisk()
+    {
+        QFETCH(QString, name);
+        const QString target = path(name);
+        const QByteArray earlierCard(4096, 'x');
+        QVERIFY(writeBytes(target, earlierCard));
+        composeCombatSpell(*m_window);
+        SpellCardExport cards(*m_window, *m_platform, &SpellCardPages::writePdf);
+        {
+            const FileSizeLimit fullDisk(1000);
+            if (!fullDisk.inForce())
+                QSKIP("this system does not let a test limit the size of the files it writes");
+            m_platform->dialogAnswers.enqueue(target);
+            cards.mnuExportCard_Click();
+        }
+        QCOMPARE(fileBytes(target), earlierCard);
+        verifyOneWarning(QStringLiteral("Spell Card Not Exported"), target, QStringLiteral("disk may be full"));
     }
 
     void saveWhereNotEvenAnAdministratorMayWrite()
@@ -282,5 +310,6 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDocumentFaults)
+// The PDF card is drawn with the program's fonts, which need a GUI application.
+QTEST_MAIN(TestDocumentFaults)
 #include "tst_documentfaults.moc"
