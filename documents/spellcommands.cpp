@@ -37,9 +37,16 @@ void SpellCommands::mnuOpen_Click()
     const std::optional<QString> path = askForFile(false);
     if (!path)
         return;
-    const Result result = LoadSpell(*path);
+    openFile(*path);
+}
+
+void SpellCommands::openFile(const QString &path)
+{
+    const Result result = LoadSpell(path);
     if (result.outcome == Outcome::Failed)
         m_platform.showWarning(tr("Spell Not Opened"), result.message);
+    else if (result.outcome == Outcome::Done)
+        emit documentOpened(path);
 }
 
 void SpellCommands::mnuSave_Click()
@@ -50,6 +57,8 @@ void SpellCommands::mnuSave_Click()
     const Result result = SaveSpell(*path);
     if (result.outcome == Outcome::Failed)
         m_platform.showWarning(tr("Spell Not Saved"), result.message);
+    else
+        emit documentSaved(*path);
 }
 
 SpellCommands::Result SpellCommands::SaveSpell(const QString &path)

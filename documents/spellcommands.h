@@ -31,6 +31,11 @@ public:
     void mnuOpen_Click();
     void mnuSave_Click();
 
+    // Opens the spell document at `path` as File > Open does once a file is chosen: the
+    // document replaces the spell on screen, or the user is told why it could not. For files
+    // that come from elsewhere than the Open dialog (the command line, a drop, a recent file).
+    void openFile(const QString &path);
+
     enum class Outcome {
         Done,
         Failed,       // nothing happened to the window (load) or to the file (save); see message
@@ -50,6 +55,11 @@ public:
     // Reads the document at `path` and checks it is well-formed before anything changes; only
     // then resets the window (New) and applies the document's elements in order.
     Result LoadSpell(const QString &path);
+
+signals:
+    // A spell document was opened into the window, or the window's spell saved, at `path`.
+    void documentOpened(const QString &path);
+    void documentSaved(const QString &path);
 
 private:
     std::optional<QString> askForFile(bool forSaving);
