@@ -5,6 +5,18 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/filesystemreasons.h"
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/inplacewrite.h"
+#endif
+
 namespace WholeFile {
 
 namespace {
@@ -22,14 +34,111 @@ QString sizeText(qint64 bytes)
     return tr("%1 bytes").arg(bytes);
 }
 
+QString tooLarge(qint64 maxBytes)
+{
+    return tr("it is larger than %1, too large to be read").arg(sizeText(maxBytes));
+}
+
+QString folderNotFile()
+{
+    return tr("it is a folder, not a file");
+}
+
+#ifdef Q_OS_UNIX
+
+// Reads what is left of the open regular file `fd`, which measured `size` bytes, and never
+// more than `maxBytes`: a file that grows while it is read is refused like one that was too
+// large to begin with.
+Contents readOpenFile(int fd, qint64 size, qint64 maxBytes)
+{
+    constexpr qint64 growthStep = 64 * 1024;
+    Contents contents;
+    QByteArray bytes(qsizetype(std::min(size, maxBytes)), Qt::Uninitialized);
+    qint64 got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            bytes.resize(qsizetype(std::min(got + growthStep, maxBytes + 1)));
+            if (got == bytes.size()) {
+                contents.error = tooLarge(maxBytes);
+                return contents;
+            }
+        }
+        const ssize_t read = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            contents.error = FileSystemReasons::of(errno);
+            return contents;
+        }
+        if (read == 0)
+            break;
+        got += read;
+    }
+    if (got > maxBytes) {
+        contents.error = tooLarge(maxBytes);
+        return contents;
+    }
+    bytes.resize(qsizetype(got));
+    contents.bytes = std::move(bytes);
+    return contents;
+}
+
+#endif
+
 } // namespace
+
+#ifdef Q_OS_UNIX
+
+Contents readNative(const QByteArray &nativePath, qint64 maxBytes)
+{
+    Contents contents;
+    // Not blocking: opening a pipe for reading would otherwise wait for a writer, for ever.
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        contents.error = FileSystemReasons::of(error);
+        contents.missing = error == ENOENT;
+        return contents;
+    }
+    // What was opened is judged, not what a name led to a moment earlier.
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0)
+        contents.error = FileSystemReasons::of(errno);
+    else if (S_ISDIR(opened.st_mode))
+        contents.error = folderNotFile();
+    else if (!S_ISREG(opened.st_mode))
+        contents.error = tr("it is not a regular file");
+    else if (opened.st_size > maxBytes)
+        contents.error = tooLarge(maxBytes);
+    else
+        contents = readOpenFile(fd, opened.st_size, maxBytes);
+    ::close(fd);
+    return contents;
+}
+
+Contents read(const QString &path, qint64 maxBytes)
+{
+    Contents contents = readNative(QFile::encodeName(path), maxBytes);
+    if (contents.missing && FileSystemReasons::namesUndecodableFile(path)) {
+        contents.missing = false;
+        contents.error = FileSystemReasons::undecodableName();
+    }
+    return contents;
+}
+
+#else
+
+Contents readNative(const QByteArray &nativePath, qint64 maxBytes)
+{
+    return read(QFile::decodeName(nativePath), maxBytes);
+}
 
 Contents read(const QString &path, qint64 maxBytes)
 {
     Contents contents;
     const QFileInfo info(path);
     if (info.isDir()) {
-        contents.error = tr("it is a folder, not a file");
+        contents.error = folderNotFile();
         return contents;
     }
     if (info.exists() && !info.isFile()) {
@@ -43,7 +152,7 @@ Contents read(const QString &path, qint64 maxBytes)
         return contents;
     }
     if (file.size() > maxBytes) {
-        contents.error = tr("it is larger than %1, too large to be read").arg(sizeText(maxBytes));
+        contents.error = tooLarge(maxBytes);
         return contents;
     }
     contents.bytes = file.readAll();
@@ -54,8 +163,21 @@ Contents read(const QString &path, qint64 maxBytes)
     return contents;
 }
 
+#endif
+
 std::optional<QString> replace(const QString &path, const QByteArray &bytes)
 {
+#ifdef Q_OS_UNIX
+    // Followed through symbolic links, as the save itself follows them.
+    const QByteArray nativePath = QFile::encodeName(path);
+    struct stat earlier {};
+    const bool replacing = ::stat(nativePath.constData(), &earlier) == 0;
+    if (replacing && S_ISDIR(earlier.st_mode))
+        return folderNotFile();
+    if (replacing && !S_ISREG(earlier.st_mode))
+        return tr("it is not a regular file but a pipe or a device, which only a regular file may replace");
+#endif
+
     QSaveFile file(path);
     // Unbuffered: a buffered write would wait until commit(), which renames the file even when
     // writing out the buffer failed, as on a full disk.
@@ -65,11 +187,19 @@ std::optional<QString> replace(const QString &path, const QByteArray &bytes)
         // A disk that fills up takes part of the file and then refuses the rest, which the
         // system reports as no error at all.
         const QString reason = written >= 0 && file.error() == QFileDevice::NoError
-            ? tr("only %1 of its %2 bytes could be written; the disk may be full").arg(written).arg(bytes.size())
+            ? FileSystemReasons::diskFull(written, bytes.size())
             : file.errorString();
         file.cancelWriting();
         return reason;
     }
+#ifdef Q_OS_UNIX
+    if (replacing && !InPlaceWrite::giveOwnerAndGroup(int(file.handle()), earlier)) {
+        // This user may not hand the new copy the earlier file's owner or group, and a copy of
+        // their own would lock the others out: the earlier file takes the new bytes itself.
+        file.cancelWriting();
+        return InPlaceWrite::overwrite(nativePath, bytes);
+    }
+#endif
     if (!file.commit())
         return file.errorString();
     return std::nullopt;

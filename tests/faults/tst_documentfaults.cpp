@@ -184,6 +184,109 @@ private slots:
         verifyOneWarning(QStringLiteral("Spell Not Saved"), path(target), QString());
     }
 
+    void saveOntoWhatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("device") << QStringLiteral("device");
+    }
+    void saveOntoWhatIsNoFile()
+    {
+#ifdef Q_OS_UNIX
+        // Replacing a pipe or a device named like a spell with a file would silently take its
+        // place; it is refused instead, and stays what it was.
+        QFETCH(QString, kind);
+        const QString target = path(QStringLiteral("odd.xml"));
+        if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), target));
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(target);
+        m_commands->mnuSave_Click();
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QStringLiteral("not a regular file"));
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &after), 0);
+        QVERIFY(kind == u"pipe" ? S_ISFIFO(after.st_mode) : S_ISCHR(after.st_mode));
+#else
+        QSKIP("pipes and devices in the file system are a Unix matter");
+#endif
+    }
+
+    void saveKeepsOwnerGroupAndPermissions()
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() != 0)
+            QSKIP("only an administrator can give a test file another owner");
+        const QString target = path(QStringLiteral("shared.xml"));
+        const QByteArray native = QFile::encodeName(target);
+        QVERIFY(writeBytes(target, earlierDocument()));
+        QCOMPARE(::chown(native.constData(), 12345, 23456), 0);
+        QCOMPARE(::chmod(native.constData(), 0640), 0);
+        composeCombatSpell(*m_window);
+        QCOMPARE(m_commands->SaveSpell(target).outcome, SpellCommands::Outcome::Done);
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QCOMPARE(after.st_uid, uid_t(12345));
+        QCOMPARE(after.st_gid, gid_t(23456));
+        QCOMPARE(after.st_mode & 07777, mode_t(0640));
+        QVERIFY(fileBytes(target).contains("Combat"));
+#else
+        QSKIP("owners and groups of files are a Unix matter");
+#endif
+    }
+
+    void saveWritesInPlaceWhereTheOwnerCannotBeKept()
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() != 0)
+            QSKIP("the test saves as another user, which only an administrator can become");
+        // A shared folder and another user's file that everyone may write: a new copy would be
+        // this user's and lock its owner out, so the file takes the new bytes itself.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                         | QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("shared"))));
+        const QString target = path(QStringLiteral("shared/spell.xml"));
+        const QByteArray native = QFile::encodeName(target);
+        QVERIFY(writeBytes(target, earlierDocument()));
+        QCOMPARE(::chmod(QFile::encodeName(path(QStringLiteral("shared"))).constData(), 0777), 0);
+        QCOMPARE(::chmod(native.constData(), 0666), 0);
+        struct stat before {};
+        QCOMPARE(::stat(native.constData(), &before), 0);
+        composeCombatSpell(*m_window);
+
+        const auto saveAsNobody = [&](qint64 fileSizeLimit) {
+            const FileSizeLimit limit(fileSizeLimit);
+            if (::setegid(65534) != 0 || ::seteuid(65534) != 0)
+                qFatal("cannot become another user");
+            const SpellCommands::Result result = m_commands->SaveSpell(target);
+            if (::seteuid(0) != 0 || ::setegid(0) != 0)
+                qFatal("cannot become the administrator again");
+            return result;
+        };
+
+        // A disk with no room for the longer document: refused before a byte is written.
+        const SpellCommands::Result full = saveAsNobody(before.st_size + 16);
+        QCOMPARE(full.outcome, SpellCommands::Outcome::Failed);
+        QVERIFY2(full.message.contains(QStringLiteral("disk may be full")), qPrintable(full.message));
+        QCOMPARE(fileBytes(target), earlierDocument());
+
+        QCOMPARE(saveAsNobody(1 << 30).outcome, SpellCommands::Outcome::Done);
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino); // the same file, written over
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        const QByteArray saved = fileBytes(target);
+        QVERIFY(saved.contains("Combat"));
+        QVERIFY(saved.endsWith("</common>\r\n"));
+        QCOMPARE(QDir(path(QStringLiteral("shared"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("spell.xml")}); // no copy left beside it
+#else
+        QSKIP("owners and groups of files are a Unix matter");
+#endif
+    }
+
     void optionsFileCannotBeWritten_data()
     {
         QTest::addColumn<bool>("fullDisk");
@@ -214,7 +317,7 @@ private slots:
         }
         QVERIFY(!result.stored);
         QVERIFY2(result.message.contains(QDir::toNativeSeparators(file)), qPrintable(result.message));
-        QVERIFY2(result.message.contains(fullDisk ? QStringLiteral("disk may be full") : QStringLiteral("directory"),
+        QVERIFY2(result.message.contains(fullDisk ? QStringLiteral("disk may be full") : QStringLiteral("folder"),
                                          Qt::CaseInsensitive), qPrintable(result.message));
         QVERIFY(!closed); // the dialog stays open with what was typed
         QCOMPARE(form.txtName.text(), QString(200, u'N'));
