@@ -48,7 +48,7 @@ AuthorProfile read(const QString &path)
 
 AuthorProfile decode(const QByteArray &bytes)
 {
-    const QString text = LegacyText::decodeUtf8OrWindows1252(bytes);
+    const QString text = LegacyText::decodeHonouringByteOrderMark(bytes);
     QStringList lines;
     qsizetype start = 0;
     while (start < text.size() && lines.size() < lineCount) {

@@ -34,7 +34,7 @@ QString location(const QString &programDirectory, const QString &userConfigDirec
 AuthorProfile read(const QString &path);
 
 // Lines end at CR LF, LF or a lone CR; nothing is trimmed. UTF-8, or Windows-1252 where the
-// bytes are not valid UTF-8 (files from older 8-bit editors).
+// bytes are not valid UTF-8 (files from older 8-bit editors); UTF-16 when a byte-order mark says so.
 AuthorProfile decode(const QByteArray &bytes);
 
 // Three lines, each followed by CR LF, in UTF-8.

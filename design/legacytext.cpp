@@ -1,23 +1,77 @@
 #include "design/legacytext.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include <QStringConverter>
 #include <QStringDecoder>
 
 namespace LegacyText {
+
+namespace {
+
+// The characters of the bytes 0x80 to 0x9F; every other byte is the character of its number.
+// Written out here rather than taken from Qt's converters, which reach Windows-1252 only
+// through ICU: without it Qt offers Latin-1, whose control characters stand here instead.
+constexpr char16_t windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+} // namespace
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = QChar(value >= 0x80 && value < 0xA0 ? windows1252High[value - 0x80] : char16_t(value));
+    }
+    return text;
+}
+
+QByteArray toWindows1252(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        char byte = '?';
+        if (code < 0x80 || (code >= 0xA0 && code < 0x100)) {
+            byte = char(code);
+        } else {
+            const char16_t *high = std::find(std::begin(windows1252High), std::end(windows1252High), code);
+            if (high != std::end(windows1252High))
+                byte = char(0x80 + (high - std::begin(windows1252High)));
+        }
+        *out++ = byte;
+    }
+    return bytes;
+}
 
 QString decodeUtf8OrWindows1252(const QByteArray &bytes, bool *wasLegacy)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     const bool legacy = utf8.hasError();
-    if (legacy) {
-        // Qt reaches Windows-1252 through ICU; a Qt built without it still reads the file,
-        // as Latin-1, which differs only in the bytes 0x80 to 0x9F.
-        QStringDecoder cp1252("Windows-1252");
-        text = cp1252.isValid() ? QString(cp1252.decode(bytes)) : QString::fromLatin1(bytes);
-    }
+    if (legacy)
+        text = fromWindows1252(bytes);
     if (wasLegacy)
         *wasLegacy = legacy;
     return text;
+}
+
+QString decodeHonouringByteOrderMark(const QByteArray &bytes)
+{
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        return decoder.decode(bytes);
+    }
+    return decodeUtf8OrWindows1252(bytes);
 }
 
 } // namespace LegacyText

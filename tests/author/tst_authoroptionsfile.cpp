@@ -42,6 +42,9 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("Jos\xC3\xA9\r\n\r\n\r\n") << QStringLiteral("José") << QString() << QString();
         QTest::newRow("Windows-1252") << QByteArray("Jos\xE9 M\xFCller \x80\r\n\r\n\r\n")
                                       << QStringLiteral("José Müller €") << QString() << QString();
+        QTest::newRow("UTF-16 with a byte-order mark")
+            << QByteArray("\xFF\xFEJ\0o\0s\0\xE9\0\r\0\n\0m\0\r\0\n\0u\0", 22)
+            << QStringLiteral("José") << QStringLiteral("m") << QStringLiteral("u");
     }
 
     void decode()

@@ -23,6 +23,8 @@ private slots:
         QTest::newRow("mixed bytes read as Windows-1252")
             << QByteArray("\xc3\xa9 \xe9") << QStringLiteral("\u00c3\u00a9 \u00e9") << true;
         QTest::newRow("truncated UTF-8 sequence") << QByteArray("a\xc3") << QStringLiteral("a\u00c3") << true;
+        QTest::newRow("bytes Windows-1252 leaves undefined keep their numbers")
+            << QByteArray("Br\x81ler \x8d\x8f\x90\x9d") << QStringLiteral("Br\u0081ler \u008d\u008f\u0090\u009d") << true;
         QTest::newRow("NUL bytes kept") << QByteArray("a\0b", 3) << QStringView(u"a\0b", 3).toString() << false;
     }
 
@@ -35,6 +37,21 @@ private slots:
         QCOMPARE(LegacyText::decodeUtf8OrWindows1252(bytes, &wasLegacy), text);
         QCOMPARE(wasLegacy, legacy);
         QCOMPARE(LegacyText::decodeUtf8OrWindows1252(bytes), text);
+        QCOMPARE(LegacyText::decodeHonouringByteOrderMark(bytes), text);
+    }
+
+    void byteOrderMarks_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeN\0a\0\xe9\0", 8);
+        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0N\0a\0\xe9", 8);
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbfNa\xc3\xa9");
+    }
+
+    void byteOrderMarks()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(LegacyText::decodeHonouringByteOrderMark(bytes), QStringLiteral("Na\u00e9"));
     }
 };
 
