@@ -9,26 +9,57 @@
 #include <QTextCursor>
 
 #include "design/listcontrol.h"
+#include "design/screenupdates.h"
 #include "design/textcontrol.h"
 
-ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
-    : QObject(parent), m_model(model), m_widget(widget)
+ControlMirror::ControlMirror(QObject *parent, const ScreenUpdates *updates)
+    : QObject(parent), m_updates(updates)
+{
+    if (m_updates) {
+        connect(m_updates, &ScreenUpdates::resumed, this, [this] {
+            if (!m_outdated)
+                return;
+            m_outdated = false;
+            showModel();
+        });
+    }
+}
+
+bool ControlMirror::heldBack()
+{
+    if (!m_updates || !m_updates->areHeld())
+        return false;
+    m_outdated = true;
+    return true;
+}
+
+ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent, const ScreenUpdates *updates)
+    : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
     // Rows follow the model one change at a time, so a long list costs no more per change
     // than a short one; the selection is shown after every change of any kind.
     connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->insertItem(i, m_model.row(i));
     });
     connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->removeItem(i);
     });
     connect(&m_model, &ListControl::cleared, this, [this] {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
     });
-    connect(&m_model, &ListControl::changed, this, &ComboMirror::showSelection);
+    connect(&m_model, &ListControl::changed, this, [this] {
+        if (!heldBack())
+            showSelection();
+    });
     // activated() comes from the user alone (mouse, keys, wheel), never from code.
     connect(m_widget, &QComboBox::activated, this, &ComboMirror::userChose);
     showModel();
@@ -62,24 +93,34 @@ void ComboMirror::userChose(int row)
     showSelection();
 }
 
-ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent)
-    : QObject(parent), m_model(model), m_widget(widget)
+ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent,
+                                   const ScreenUpdates *updates)
+    : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
     m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
     // As for the combo: rows one change at a time, the selection after every change.
     connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->insertItem(i, m_model.row(i));
     });
     connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         delete m_widget->takeItem(i);
     });
     connect(&m_model, &ListControl::cleared, this, [this] {
+        if (heldBack())
+            return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
     });
-    connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showSelection);
+    connect(&m_model, &ListControl::changed, this, [this] {
+        if (!heldBack())
+            showSelection();
+    });
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
     showModel();
 }
@@ -113,6 +154,7 @@ void ListWidgetMirror::showModel()
 {
     const QScopedValueRollback showing(m_showing, true);
     m_widget->clear();
+    m_widget->setUniformItemSizes(m_model.count() >= measuredRows);
     m_widget->addItems(m_model.rows());
     showSelection();
 }
@@ -143,10 +185,13 @@ void ListWidgetMirror::userSelectionChanged()
     showSelection();
 }
 
-LineEditMirror::LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent)
-    : QObject(parent), m_model(model), m_widget(widget)
+LineEditMirror::LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent, const ScreenUpdates *updates)
+    : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
-    connect(&m_model, &TextControl::changed, this, &LineEditMirror::showModel);
+    connect(&m_model, &TextControl::changed, this, [this] {
+        if (!heldBack())
+            showModel();
+    });
     // textEdited() reports the user's typing only, never a setText() from code.
     if (!m_widget->isReadOnly())
         connect(m_widget, &QLineEdit::textEdited, &m_model, &TextControl::setText);
@@ -163,10 +208,14 @@ void LineEditMirror::showModel()
     m_widget->setCursorPosition(std::min(cursor, int(text.size())));
 }
 
-PlainTextMirror::PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent)
-    : QObject(parent), m_model(model), m_widget(widget)
+PlainTextMirror::PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent,
+                                 const ScreenUpdates *updates)
+    : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
-    connect(&m_model, &TextControl::changed, this, &PlainTextMirror::showModel);
+    connect(&m_model, &TextControl::changed, this, [this] {
+        if (!heldBack())
+            showModel();
+    });
     connect(m_widget, &QPlainTextEdit::textChanged, this, &PlainTextMirror::userEdited);
     showModel();
 }

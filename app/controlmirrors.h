@@ -5,6 +5,7 @@
 #include <QObject>
 
 class ListControl;
+class ScreenUpdates;
 class TextControl;
 class QComboBox;
 class QLineEdit;
@@ -16,19 +17,42 @@ class QPlainTextEdit;
 // calls on the model: while it writes to the widget it ignores what the widget reports, since
 // Qt's widgets also signal changes made from code (a combo even selects its first row by
 // itself when it gets rows), and those must never reach the model as if a user had acted.
+//
+// While the model holds its screen updates (ScreenUpdates), a mirror lets the changes pass and
+// shows its control anew once the hold ends: a list filled with a hundred thousand rows in one
+// handler is then shown in one go rather than row by row.
+class ControlMirror : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ControlMirror)
+
+public:
+    ControlMirror(QObject *parent, const ScreenUpdates *updates);
+
+protected:
+    // True while updates are held: the change is left to the showing that follows the hold.
+    bool heldBack();
+    // Shows the model's control in full.
+    virtual void showModel() = 0;
+
+private:
+    const ScreenUpdates *m_updates;
+    bool m_outdated = false;
+};
 
 // A drop-down list: the user's choice of a row selects that row in the model.
-class ComboMirror final : public QObject
+class ComboMirror final : public ControlMirror
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ComboMirror)
 
 public:
-    ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr);
+    ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr,
+                const ScreenUpdates *updates = nullptr);
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
-    void showModel();
+    // Shows every row of the model anew: at the start, after a hold, or if the widget lost step.
+    void showModel() override;
     void showSelection();
     void userChose(int row);
 
@@ -40,13 +64,19 @@ private:
 // A list box: the user's selection (mouse or arrow keys) selects the same row in the model,
 // nothing selected giving -1. A list may also have an action for a row: a double-click on it,
 // or Enter or Space on the current row, which is how the keyboard reaches that action.
-class ListWidgetMirror final : public QObject
+class ListWidgetMirror final : public ControlMirror
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ListWidgetMirror)
 
 public:
-    ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent = nullptr);
+    ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent = nullptr,
+                     const ScreenUpdates *updates = nullptr);
+
+    // From this many rows on, every row is taken to be as wide as the first: measuring each of
+    // a hundred thousand rows would hold the window up for seconds, and so long a list is not
+    // read across anyway.
+    static constexpr int measuredRows = 5000;
 
     void setRowAction(std::function<void(int)> action);
 
@@ -54,8 +84,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
-    void showModel();
+    // Shows every row of the model anew: at the start, after a hold, or if the widget lost step.
+    void showModel() override;
     void showSelection();
     void userSelectionChanged();
 
@@ -66,32 +96,34 @@ private:
 };
 
 // A one-line text field; a read-only one only shows the model.
-class LineEditMirror final : public QObject
+class LineEditMirror final : public ControlMirror
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LineEditMirror)
 
 public:
-    LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent = nullptr);
+    LineEditMirror(TextControl &model, QLineEdit *widget, QObject *parent = nullptr,
+                   const ScreenUpdates *updates = nullptr);
 
 private:
-    void showModel();
+    void showModel() override;
 
     TextControl &m_model;
     QLineEdit *m_widget;
 };
 
 // A text field of several lines.
-class PlainTextMirror final : public QObject
+class PlainTextMirror final : public ControlMirror
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PlainTextMirror)
 
 public:
-    PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent = nullptr);
+    PlainTextMirror(TextControl &model, QPlainTextEdit *widget, QObject *parent = nullptr,
+                    const ScreenUpdates *updates = nullptr);
 
 private:
-    void showModel();
+    void showModel() override;
     void userEdited();
 
     TextControl &m_model;

@@ -138,17 +138,18 @@ void MainWindow::createControls(QWidget *form)
     drainText->setFont(FormStyle::tahoma(true));
     descriptionText->setTabChangesFocus(true);
 
-    new LineEditMirror(m_cantrix.NameText, nameText, this);
-    new LineEditMirror(m_cantrix.ForceText, forceText, this);
-    new LineEditMirror(m_cantrix.DrainText, drainText, this);
-    new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this);
-    new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this);
-    new ComboMirror(m_cantrix.TypeCombo, typeCombo, this);
-    new ListWidgetMirror(m_cantrix.Summary1List, summary1List, this);
-    new ListWidgetMirror(m_cantrix.Summary2List, summary2List, this);
-    auto *modifiers = new ListWidgetMirror(m_cantrix.Modifier1List, modifier1List, this);
+    const ScreenUpdates *updates = &m_cantrix.screenUpdates;
+    new LineEditMirror(m_cantrix.NameText, nameText, this, updates);
+    new LineEditMirror(m_cantrix.ForceText, forceText, this, updates);
+    new LineEditMirror(m_cantrix.DrainText, drainText, this, updates);
+    new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this, updates);
+    new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this, updates);
+    new ComboMirror(m_cantrix.TypeCombo, typeCombo, this, updates);
+    new ListWidgetMirror(m_cantrix.Summary1List, summary1List, this, updates);
+    new ListWidgetMirror(m_cantrix.Summary2List, summary2List, this, updates);
+    auto *modifiers = new ListWidgetMirror(m_cantrix.Modifier1List, modifier1List, this, updates);
     modifiers->setRowAction([this](int row) { m_cantrix.userDoubleClickModifier(row); });
-    auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this);
+    auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this, updates);
     options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
 }
 

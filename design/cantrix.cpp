@@ -62,6 +62,11 @@ void Cantrix::ClearControls()
 
 void Cantrix::StartDesign()
 {
+    // Start-up and New read the file once, though the category selection they end with would
+    // read it again; and the lists they fill are shown once they are full.
+    const RulesReadOnce readOnce(*this);
+    const ScreenUpdates::Hold hold(screenUpdates);
+
     // The program folder becomes the current one. Asking first is cheaper than changing it on
     // every New, and after the first start-up it is the current folder already.
     const QString programDirectory = m_platform.programDirectory();
@@ -72,7 +77,7 @@ void Cantrix::StartDesign()
     // The reader tells a missing file apart from an unreadable one, so the file is looked at
     // once rather than tested for first.
     const QString path = rulesFilePath();
-    const RulesFile::Contents rules = RulesFile::load(path);
+    const RulesFile::Contents rules = m_heldRules ? m_heldRules->contents : RulesFile::load(path);
     if (rules.missing) {
         m_platform.showWarning(QString::fromLatin1(missingRulesTitle), QString::fromLatin1(missingRulesText));
         closeWindow();
@@ -86,6 +91,8 @@ void Cantrix::StartDesign()
         return;
     }
     rulesReadAgain();
+    if (!m_heldRules)
+        m_heldRules = HeldRules{rules, {}};
 
     const RulesReaders::CategoriesAndTypes found = RulesReaders::categoriesAndTypes(rules.lines);
     for (const RulesReaders::Entry &category : found.categories) {
@@ -106,12 +113,10 @@ void Cantrix::StartDesign()
     for (int i = 0; i < summaryTwinBlankRows; ++i)
         Summary1List1.append(QStringLiteral(" "));
 
-    m_startupLines = &rules.lines;
     if (CategoryCombo.count() > 0)
         CategoryCombo.setSelectedIndex(0);
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
-    m_startupLines = nullptr;
     emit designStarted();
 }
 
@@ -124,8 +129,8 @@ void Cantrix::closeWindow()
 
 std::optional<QStringList> Cantrix::rulesLinesForHandler()
 {
-    if (m_startupLines)
-        return *m_startupLines; // shared, not copied
+    if (m_heldRules)
+        return m_heldRules->contents.lines; // shared, not copied
     RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
         if (!m_rulesProblemReported) {
@@ -138,7 +143,22 @@ std::optional<QStringList> Cantrix::rulesLinesForHandler()
         return std::nullopt;
     }
     rulesReadAgain();
+    if (m_rulesReadOnceDepth > 0)
+        m_heldRules = HeldRules{rules, {}};
     return std::move(rules.lines);
+}
+
+QList<RulesReaders::Entry> Cantrix::modifiersOf(const QString &category)
+{
+    const std::optional<QStringList> lines = rulesLinesForHandler();
+    if (!lines)
+        return {};
+    if (!m_heldRules)
+        return RulesReaders::categoryModifiers(*lines, category);
+    auto known = m_heldRules->modifiersByCategory.constFind(category);
+    if (known == m_heldRules->modifiersByCategory.cend())
+        known = m_heldRules->modifiersByCategory.insert(category, RulesReaders::categoryModifiers(*lines, category));
+    return known.value();
 }
 
 void Cantrix::rulesReadAgain()

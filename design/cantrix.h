@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -10,6 +11,8 @@
 #include "design/listcontrol.h"
 #include "design/platform.h"
 #include "design/rulesfile.h"
+#include "design/rulesreaders.h"
+#include "design/screenupdates.h"
 #include "design/textcontrol.h"
 
 // The design window as a model: its controls are the spell being composed. Every visible
@@ -65,6 +68,31 @@ public:
     // The creation date of the spell being edited; "" for a spell never saved nor opened.
     QString CreationDate;
 
+    // Held while a handler or command changes many controls at once, so that the views show
+    // the outcome once instead of every step towards it.
+    ScreenUpdates screenUpdates;
+
+    // While one lives, the rules data file is read at most once: the first handler that needs
+    // it reads it, and every later one is handed the same lines, and each category's modifiers
+    // as first looked up. For a command that runs handler after handler with no user event
+    // between them (an Open selects a category for every category element of a document), so
+    // the outcome is the same as reading the file for each: nothing can change it meanwhile.
+    class RulesReadOnce final
+    {
+        Q_DISABLE_COPY_MOVE(RulesReadOnce)
+
+    public:
+        explicit RulesReadOnce(Cantrix &window) : m_window(window) { ++m_window.m_rulesReadOnceDepth; }
+        ~RulesReadOnce()
+        {
+            if (--m_window.m_rulesReadOnceDepth == 0)
+                m_window.m_heldRules.reset();
+        }
+
+    private:
+        Cantrix &m_window;
+    };
+
     // Every list, visible ones first, in the order the scenario driver dumps them.
     QList<ListControl *> lists();
 
@@ -92,6 +120,9 @@ public:
 
     // The rules data file in the program directory.
     QString rulesFilePath() const;
+    // The rules data file as read for the handlers running now, within a RulesReadOnce (so
+    // while StartDesign runs, designStarted included); none otherwise.
+    const RulesFile::Contents *rulesAsRead() const { return m_heldRules ? &m_heldRules->contents : nullptr; }
 
     // A user's double-click on a row of Modifier1List: the first click selects it (and runs
     // Modifier1List_Click when the selection moves), then the double-click handler runs.
@@ -106,18 +137,26 @@ signals:
     void designStarted();
 
 private:
+    // The rules data file as read once within a RulesReadOnce.
+    struct HeldRules
+    {
+        RulesFile::Contents contents;
+        QHash<QString, QList<RulesReaders::Entry>> modifiersByCategory;
+    };
+
     // Reads the rules data file for a handler that runs after start-up; no value when it
     // cannot be read. The user hears of that once in the status bar, until it reads again.
     std::optional<QStringList> rulesLinesForHandler();
+    // The modifiers the rules list for `category`; none when the file cannot be read.
+    QList<RulesReaders::Entry> modifiersOf(const QString &category);
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();
     static QString groupPrefix(const QString &text);
 
     Platform &m_platform;
-    // While StartDesign runs: the lines it read, lent to the category selection it triggers
-    // itself, so start-up and New read the file once instead of twice.
-    const QStringList *m_startupLines = nullptr;
+    int m_rulesReadOnceDepth = 0;
+    std::optional<HeldRules> m_heldRules;
     bool m_closed = false;
     bool m_rulesProblemReported = false;
 };

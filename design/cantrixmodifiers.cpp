@@ -11,6 +11,7 @@ QString Cantrix::groupPrefix(const QString &text)
 
 void Cantrix::Modifier1List_Click()
 {
+    const ScreenUpdates::Hold hold(screenUpdates);
     Modifier2List.clear();
     Modifier2List1.clear();
     Text2.setText(Modifier1List.text());

@@ -10,6 +10,8 @@ const QString forcePrefix = QStringLiteral("Force ");
 
 void Cantrix::CategoryCombo_Click()
 {
+    // A category of thousands of modifiers is shown once listed in full.
+    const ScreenUpdates::Hold hold(screenUpdates);
     const int index = CategoryCombo.selectedIndex();
     const QString name = CategoryCombo.row(index);
     const QString tokens = CategoryCombo1.row(index);
@@ -23,8 +25,7 @@ void Cantrix::CategoryCombo_Click()
     Summary2List1.clear();
 
     // An unreadable file lists nothing.
-    const QList<RulesReaders::Entry> modifiers =
-        RulesReaders::categoryModifiers(rulesLinesForHandler().value_or(QStringList()), name);
+    const QList<RulesReaders::Entry> modifiers = modifiersOf(name);
     for (const RulesReaders::Entry &modifier : modifiers) {
         Modifier1List.append(modifier.text);
         Modifier1List1.append(modifier.tokens);

@@ -1,5 +1,6 @@
 #include "design/rulesfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "design/legacytext.h"
@@ -21,7 +22,8 @@ RulesFile::Contents RulesFile::load(const QString &path)
     }
     if (read.bytes.contains('\0')) {
         Contents contents;
-        contents.error = QStringLiteral("it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
+        contents.error = QCoreApplication::translate(
+            "RulesFile", "it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
         return contents;
     }
     return decode(read.bytes);
@@ -38,6 +40,13 @@ bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error
 RulesFile::Contents RulesFile::decode(const QByteArray &bytes)
 {
     Contents contents;
+    // Counted before anything is decoded, so a refused file costs no more than one look.
+    const qsizetype lineCount = bytes.count('\n') + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
+    if (lineCount > maxLines) {
+        contents.error = QCoreApplication::translate("RulesFile", "it has more than %1 lines, too many to be read")
+                             .arg(maxLines);
+        return contents;
+    }
     contents.ok = true;
 
     bool legacy = false;
@@ -46,6 +55,7 @@ RulesFile::Contents RulesFile::decode(const QByteArray &bytes)
         contents.encoding = Encoding::Windows1252;
 
     const QStringView view(text);
+    contents.lines.reserve(lineCount);
     qsizetype start = 0;
     while (start < view.size()) {
         qsizetype end = view.indexOf(u'\n', start);

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/controlmirrors.h"
 #include "app/mainwindow.h"
 #include "controls/arbutton/arbutton.h"
 #include "design/cantrix.h"
@@ -342,6 +343,26 @@ private slots:
         f.cantrix.TypeCombo.append(QStringLiteral("again"));
         QCOMPARE(widgetRows(combo), QStringList{"again"});
         QCOMPARE(combo->currentIndex(), -1);
+    }
+
+    void changesHeldBackAreShownOnceTheHoldEnds()
+    {
+        Fixture f(testRules(), false);
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        {
+            const ScreenUpdates::Hold hold(f.cantrix.screenUpdates);
+            for (int i = 0; i < ListWidgetMirror::measuredRows; ++i)
+                f.cantrix.Summary2List.append(QString::number(i));
+            f.cantrix.Summary2List.setSelectedIndex(3);
+            f.cantrix.NameText.setText(QStringLiteral("Held"));
+            QCOMPARE(summary->count(), 0);
+        }
+        QCOMPARE(summary->count(), ListWidgetMirror::measuredRows);
+        QCOMPARE(summary->item(ListWidgetMirror::measuredRows - 1)->text(), QString::number(ListWidgetMirror::measuredRows - 1));
+        QCOMPARE(summary->currentRow(), 3);
+        // So many rows are not measured one by one.
+        QVERIFY(summary->uniformItemSizes());
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QStringLiteral("Held"));
     }
 
     void newResetsTheWindow()

@@ -68,6 +68,12 @@ bool inflict(Fault fault, const QString &path)
         QFile file(path);
         return write(path, smallRules()) && file.resize(RulesFile::maxBytes + 1);
     }
+    case Fault::TooManyLines:
+        // Small, yet every line would be a row to list and check: the repeated empty line of
+        // a file saved wrongly, which took minutes and gigabytes before lines were counted.
+        return write(path, "]T\r\n#Cat\r\n" + QByteArray(RulesFile::maxLines - 1, '\n'));
+    case Fault::SymlinkLoop:
+        return QFile::link(path, path);
     case Fault::Pipe:
 #ifdef Q_OS_UNIX
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
@@ -92,6 +98,8 @@ QString reason(Fault fault)
     case Fault::Binary:
     case Fault::Utf16: return QStringLiteral("NUL bytes");
     case Fault::TooLarge: return QStringLiteral("larger than 64 MB");
+    case Fault::TooManyLines: return QStringLiteral("more than %1 lines").arg(RulesFile::maxLines);
+    case Fault::SymlinkLoop: return QStringLiteral("Too many levels of symbolic links");
     case Fault::Pipe:
     case Fault::Device: return QStringLiteral("not a regular file");
     }

@@ -15,7 +15,7 @@ QByteArray smallRules();
 bool write(const QString &path, const QByteArray &bytes);
 
 // What can stand in the rules file's place.
-enum class Fault { Vanished, Folder, Binary, Utf16, TooLarge, Pipe, Device };
+enum class Fault { Vanished, Folder, Binary, Utf16, TooLarge, TooManyLines, Pipe, Device, SymlinkLoop };
 // Replaces whatever is at `path` with the fault; false when this system cannot make it.
 bool inflict(Fault fault, const QString &path);
 // The words the user is told for the fault (part of the message).

@@ -1,9 +1,15 @@
 // The rules data file under faults: replaced by something that is no rules file, at start-up
 // or between one handler and the next, or grown to extreme sizes. Nothing may crash or hang,
 // the user is told clearly what is wrong with the file, and nothing half-read is listed.
-#include <QTemporaryDir>
+#include <cstdio>
+
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "design/cantrix.h"
 #include "tests/faults/rulesfaultfiles.h"
@@ -26,6 +32,8 @@ private:
         QTest::newRow("binary") << Fault::Binary;
         QTest::newRow("UTF-16 text") << Fault::Utf16;
         QTest::newRow("over 64 MB") << Fault::TooLarge;
+        QTest::newRow("over the line limit") << Fault::TooManyLines;
+        QTest::newRow("symbolic link loop") << Fault::SymlinkLoop;
         QTest::newRow("pipe") << Fault::Pipe;
         QTest::newRow("device") << Fault::Device;
     }
@@ -52,8 +60,34 @@ private slots:
         QCOMPARE(platform.closeCount, 1);
         QCOMPARE(platform.warnings.size(), 1);
         QVERIFY2(platform.warnings[0].text.contains(RulesFaultFiles::reason(fault)), qPrintable(platform.warnings[0].text));
+        // Only a file that is not there is missing; a loop of links is there, just unreadable.
+        QCOMPARE(platform.warnings[0].title == QLatin1String(Cantrix::missingRulesTitle), fault == Fault::Vanished);
         QCOMPARE(model.CategoryCombo.count(), 0);
         QCOMPARE(model.TypeCombo.count(), 0);
+    }
+
+    void folderNamedInBytesThatAreNotUtf8()
+    {
+#ifdef Q_OS_UNIX
+        // The program folder's name reaches the program with U+FFFD for the byte it cannot
+        // decode, so under that name its rules file is not found, though it is there.
+        QTemporaryDir parent;
+        const QByteArray folder = QFile::encodeName(parent.path()) + "/caf\xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const QByteArray bytes = RulesFaultFiles::smallRules();
+        FILE *rules = std::fopen((folder + "/GX2Mod.dat").constData(), "wb");
+        QVERIFY(rules);
+        QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), rules), size_t(bytes.size()));
+        std::fclose(rules);
+        RecordingPlatform platform(QFile::decodeName(folder));
+        Cantrix model(platform);
+        model.StartDesign();
+        QCOMPARE(platform.warnings.size(), 1);
+        QCOMPARE(platform.warnings[0].title, QStringLiteral("File Unreadable!"));
+        QVERIFY2(platform.warnings[0].text.contains(QStringLiteral("not valid UTF-8")), qPrintable(platform.warnings[0].text));
+#else
+        QSKIP("file names in bytes of their own are a Unix matter");
+#endif
     }
 
     void faultAfterStartUp_data() { addFaultRows(true); }
@@ -126,15 +160,18 @@ private slots:
         RecordingPlatform platform(folder.path());
         Cantrix model(platform);
 
-        constexpr int categories = 7500; // 101 lines of 70 bytes each: 53 MB
+        // 101 lines of 350 bytes each: 53 MB within the line limit, token strings long enough
+        constexpr int categories = 1500;
+        const QByteArray tokens = "+1 -1DRT " + QByteArray("+0 ").repeated(90);
         QByteArray bytes = RulesFaultFiles::line("]Bolt", "+1");
         for (int c = 0; c < categories; ++c) {
             bytes += RulesFaultFiles::line("#Cat" + QByteArray::number(c), "+1");
             for (int m = 0; m < 100; ++m)
-                bytes += RulesFaultFiles::line("Modifier " + QByteArray::number(m) + " of " + QByteArray::number(c), "+1 -1DRT");
+                bytes += RulesFaultFiles::line("Modifier " + QByteArray::number(m) + " of " + QByteArray::number(c), tokens);
         }
         QVERIFY(bytes.size() > 50 * 1000 * 1000);
         QVERIFY(bytes.size() < RulesFile::maxBytes);
+        QVERIFY(bytes.count('\n') < RulesFile::maxLines);
         QVERIFY(RulesFaultFiles::write(model.rulesFilePath(), bytes));
 
         model.StartDesign();
