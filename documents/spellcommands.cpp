@@ -1,8 +1,5 @@
 #include "documents/spellcommands.h"
 
-#include <deque>
-#include <utility>
-
 #include <QDir>
 
 #include "author/authoroptionsfile.h"
@@ -10,7 +7,7 @@
 #include "design/platform.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/spelldocumentwriter.h"
-#include "documents/xmleventparser.h"
+#include "documents/xmlelementreader.h"
 #include "files/wholefile.h"
 
 SpellCommands::SpellCommands(Cantrix &window, Platform &platform, QObject *parent)
@@ -87,30 +84,26 @@ SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
         return {Outcome::Failed, tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error)};
 
     // The whole document must be well-formed before the spell on screen is given up. It is
-    // parsed once: the element starts, the only events the window acts on, are kept while the
+    // read once: the element starts, the only part the window acts on, are kept while the
     // document is checked, and take effect once it has proved well-formed.
-    std::deque<std::pair<QString, XmlAttributeList>> elementStarts;
-    XmlEvents keepElementStarts;
-    keepElementStarts.startElement = [&elementStarts](const QString &sName, const XmlAttributeList &pAttributeList) {
-        elementStarts.emplace_back(sName, pAttributeList);
-    };
-    const XmlParseResult check = XmlEventParser::parse(read.bytes, keepElementStarts);
-    if (!check.ok) {
+    const XmlElements document = XmlElementReader::read(read.bytes);
+    if (!document.ok) {
         return {Outcome::Failed,
                 tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
-                    .arg(shownPath, QString::number(check.line), QString::number(check.column), check.reason)};
+                    .arg(shownPath, QString::number(document.line), QString::number(document.column), document.reason)};
     }
 
+    // New and every element that follows it read the rules data once between them, and the
+    // window is shown once the whole document has taken effect.
+    const Cantrix::RulesReadOnce readOnce(m_window);
+    const ScreenUpdates::Hold hold(m_window.screenUpdates);
     m_window.mnuNew_Click();
     if (m_window.isClosed())
         return {Outcome::WindowClosed, QString()};
 
-    // Every element takes effect in document order. The reader's handlers of the other events
-    // take nothing from them, so they are not reported again.
+    // Every element takes effect in document order.
     SpellDocumentReader reader(m_window);
-    reader.parser_startDocument();
-    for (const auto &[sName, pAttributeList] : elementStarts)
-        reader.parser_startElement(sName, pAttributeList);
-    reader.parser_endDocument();
+    for (const XmlElement &element : document.elements)
+        reader.parser_startElement(element.name, element.attributes);
     return {};
 }

@@ -27,31 +27,6 @@ void replaceRow(ListControl &list, int row, const QString &text)
 
 SpellDocumentReader::SpellDocumentReader(Cantrix &window) : m_window(window) {}
 
-XmlEvents SpellDocumentReader::events()
-{
-    XmlEvents events;
-    events.startDocument = [this] { parser_startDocument(); };
-    events.endDocument = [this] { parser_endDocument(); };
-    events.startElement = [this](const QString &sName, const XmlAttributeList &pAttributeList) {
-        parser_startElement(sName, pAttributeList);
-    };
-    events.endElement = [this](const QString &sName) { parser_endElement(sName); };
-    events.characters = [this](const QString &sCharacter, int iLength) { parser_characters(sCharacter, iLength); };
-    events.comment = [this](const QString &sComment) { parser_comment(sComment); };
-    events.processingInstruction = [this](const QString &sTarget, const QString &sData) {
-        parser_processingInstruction(sTarget, sData);
-    };
-    return events;
-}
-
-// The document's outline, its text and its other markup carry nothing the window shows.
-void SpellDocumentReader::parser_startDocument() {}
-void SpellDocumentReader::parser_endDocument() {}
-void SpellDocumentReader::parser_endElement(const QString &) {}
-void SpellDocumentReader::parser_characters(const QString &, int) {}
-void SpellDocumentReader::parser_comment(const QString &) {}
-void SpellDocumentReader::parser_processingInstruction(const QString &, const QString &) {}
-
 void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAttributeList &pAttributeList)
 {
     QString value;
@@ -109,15 +84,37 @@ void SpellDocumentReader::applyForce(const QString &modifier)
         m_window.ForceText.setText(modifier);
 }
 
+const QStringList &SpellDocumentReader::loweredChoices(Choice choice)
+{
+    std::optional<QStringList> &lowered = choice == Choice::Category ? m_loweredCategories : m_loweredTypes;
+    if (!lowered) {
+        const ListControl &list = choice == Choice::Category ? m_window.CategoryCombo : m_window.TypeCombo;
+        lowered.emplace();
+        lowered->reserve(list.count());
+        for (const QString &row : list.rows())
+            lowered->append(row.toLower());
+    }
+    return *lowered;
+}
+
 void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const QString &modifier)
 {
     ListControl &list = choice == Choice::Category ? m_window.CategoryCombo : m_window.TypeCombo;
     const int summaryRow = choice == Choice::Category ? 0 : 1;
+    const QStringList &choices = loweredChoices(choice);
+    // Lower case is mostly one character for one; then the value's beginning in lower case is
+    // the beginning of the value in lower case, and the value is lowered once, not per choice.
+    const QString loweredValue = value.toLower();
+    const bool lowersCharacterByCharacter = loweredValue.size() == value.size();
     // Every choice the stored value begins with ("Combat Spell" begins with "Combat") is
     // selected in turn, without regard to case; the last one in list order stays selected.
     for (int i = 0; i < list.count(); ++i) {
-        const QString choiceText = list.row(i);
-        if (value.left(choiceText.size()).toLower() != choiceText.toLower())
+        const QString &choiceText = choices.at(i);
+        const qsizetype length = list.row(i).size();
+        const bool matches = lowersCharacterByCharacter
+            ? QStringView(loweredValue).left(length) == choiceText
+            : value.left(length).toLower() == choiceText;
+        if (!matches)
             continue;
         // The selection handling runs even when the choice is already selected (as New leaves
         // the first one), so a category always drops the modifiers that stood before it.

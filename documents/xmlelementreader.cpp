@@ -1,8 +1,8 @@
-#include "documents/xmleventparser.h"
+#include "documents/xmlelementreader.h"
 
 #include <algorithm>
-#include <tuple>
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include "design/legacytext.h"
@@ -18,7 +18,7 @@ QString XmlAttributeList::getValue(int index) const
     return index >= 0 && index < m_attributes.size() ? m_attributes.at(index).value : QString();
 }
 
-namespace XmlEventParser {
+namespace XmlElementReader {
 
 namespace {
 
@@ -28,24 +28,44 @@ bool startsWithByteOrderMark(const QByteArray &document)
         || document.startsWith("\xFE\xFF");
 }
 
-// Whether the XML declaration names an encoding. Only an ASCII-compatible declaration can be
+// The encoding the XML declaration names, if any. Only an ASCII-compatible declaration can be
 // read here; UTF-16 and UTF-32 documents carry a byte-order mark or are valid UTF-8 bytes to
 // the check below, and either way go to the XML reader unchanged.
-bool declaresEncoding(const QByteArray &document)
+std::optional<QString> declaredEncoding(const QByteArray &document)
 {
     if (!document.startsWith("<?xml"))
-        return false;
+        return std::nullopt;
     const qsizetype end = document.indexOf("?>");
-    return end > 0 && document.left(end).contains("encoding");
+    if (end < 0)
+        return std::nullopt;
+    static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']([^\"']*)[\"']"));
+    const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(document.left(end)));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
+
+bool isWindows1252(const QString &encoding)
+{
+    return encoding.compare(QLatin1String("windows-1252"), Qt::CaseInsensitive) == 0
+        || encoding.compare(QLatin1String("cp1252"), Qt::CaseInsensitive) == 0;
 }
 
 // Feeds the reader: bytes when the reader is to find the encoding itself, decoded text when
-// the document is an undeclared 8-bit one. Text handed over as a QString makes the reader
-// ignore any declaration, which is why only undeclared documents take that path.
+// the document is an 8-bit one this program decodes itself. Text handed over as a QString
+// makes the reader ignore any declaration, which is why only those documents take that path.
 void feed(QXmlStreamReader &reader, const QByteArray &document)
 {
-    if (startsWithByteOrderMark(document) || declaresEncoding(document)) {
+    if (startsWithByteOrderMark(document)) {
         reader.addData(document);
+        return;
+    }
+    if (const std::optional<QString> declared = declaredEncoding(document)) {
+        // Windows-1252 is read with the program's own table, which keeps every byte.
+        if (isWindows1252(*declared))
+            reader.addData(LegacyText::fromWindows1252(document));
+        else
+            reader.addData(document);
         return;
     }
     bool legacy = false;
@@ -57,7 +77,7 @@ void feed(QXmlStreamReader &reader, const QByteArray &document)
 }
 
 // Element and attribute names repeat all through a document: each distinct name becomes a
-// string once per parse and is shared from then on, rather than copied at every element.
+// string once per read and is shared from then on, rather than copied at every element.
 class NameStrings final
 {
 public:
@@ -88,21 +108,50 @@ XmlAttributeList attributesOf(const QXmlStreamReader &reader, NameStrings &names
     return XmlAttributeList(std::move(attributes));
 }
 
-// Calls the handler with the arguments `makeArguments` returns, built only when there is a
-// handler: a check for well-formedness subscribes to nothing and pays for no copies.
-template<typename Handler, typename MakeArguments>
-void report(const Handler &handler, MakeArguments makeArguments)
+// The reader quotes the character it stumbled on, but leaves out one that XML forbids (it said
+// "Unexpected ''."): that is the first such character on the line where it stopped, and it is
+// named by its number. Any other control character would vanish from the message on screen.
+QString withVisibleControls(QString reason, const QByteArray &document, qint64 line)
 {
-    if (handler)
-        std::apply(handler, makeArguments());
+    const QLatin1String dropped("''");
+    if (reason.contains(dropped)) {
+        const QString text = XmlMarkupLimits::markupText(document);
+        qsizetype at = 0;
+        for (qint64 l = 1; l < line && at >= 0; ++l) {
+            const qsizetype lineEnd = text.indexOf(u'\n', at);
+            at = lineEnd < 0 ? -1 : lineEnd + 1;
+        }
+        for (; at >= 0 && at < text.size() && text[at] != u'\n'; ++at) {
+            const char16_t code = text[at].unicode();
+            if (code < 0x20 && code != u'\t' && code != u'\r') {
+                reason.replace(dropped, QStringLiteral("'%1'").arg(QChar(code)));
+                break;
+            }
+        }
+    }
+    QString shown;
+    shown.reserve(reason.size());
+    for (const QChar c : reason) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            shown += QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace
 
-XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
+XmlElements read(const QByteArray &document)
 {
-    if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document))
-        return {false, breach->reason, breach->line, breach->column};
+    XmlElements result;
+    if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document)) {
+        result.reason = breach->reason;
+        result.line = breach->line;
+        result.column = breach->column;
+        return result;
+    }
 
     QXmlStreamReader reader;
     reader.setNamespaceProcessing(false);
@@ -111,34 +160,8 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
 
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::StartDocument:
-            report(events.startDocument, [] { return std::tuple(); });
-            break;
-        case QXmlStreamReader::EndDocument:
-            report(events.endDocument, [] { return std::tuple(); });
-            break;
         case QXmlStreamReader::StartElement:
-            report(events.startElement,
-                   [&] { return std::tuple(names(reader.qualifiedName()), attributesOf(reader, names)); });
-            break;
-        case QXmlStreamReader::EndElement:
-            report(events.endElement, [&] { return std::tuple(names(reader.qualifiedName())); });
-            break;
-        case QXmlStreamReader::Characters:
-            report(events.characters, [&reader] {
-                QString text = reader.text().toString();
-                const int length = int(text.size());
-                return std::tuple(std::move(text), length);
-            });
-            break;
-        case QXmlStreamReader::Comment:
-            report(events.comment, [&reader] { return std::tuple(reader.text().toString()); });
-            break;
-        case QXmlStreamReader::ProcessingInstruction:
-            report(events.processingInstruction, [&reader] {
-                return std::tuple(reader.processingInstructionTarget().toString(),
-                                  reader.processingInstructionData().toString());
-            });
+            result.elements.append({names(reader.qualifiedName()), attributesOf(reader, names)});
             break;
         case QXmlStreamReader::DTD:
             // Entities declared by a document could expand without bound; a spell document
@@ -156,11 +179,11 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
         }
     }
 
-    XmlParseResult result;
     result.ok = !reader.hasError();
     if (!result.ok) {
-        result.reason = reader.errorString();
+        result.elements.clear();
         result.line = reader.lineNumber();
+        result.reason = withVisibleControls(reader.errorString(), document, result.line);
         // The reader counts the characters it has read on the line, the offending one included,
         // which is that character's column counted from 1; at the very start of a line (a
         // document that breaks off) nothing is read yet, and column 1 is where it stopped.
@@ -169,4 +192,4 @@ XmlParseResult parse(const QByteArray &document, const XmlEvents &events)
     return result;
 }
 
-} // namespace XmlEventParser
+} // namespace XmlElementReader

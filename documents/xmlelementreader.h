@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,39 +27,35 @@ private:
     QList<Attribute> m_attributes;
 };
 
-// The events an XML document is reported through, in document order. A handler left empty is
-// not called, so a well-formedness check subscribes to nothing.
-struct XmlEvents
+// The start of one element: its name as written and its attributes.
+struct XmlElement
 {
-    std::function<void()> startDocument;
-    std::function<void()> endDocument;
-    std::function<void(const QString &sName, const XmlAttributeList &pAttributeList)> startElement;
-    std::function<void(const QString &sName)> endElement;
-    std::function<void(const QString &sCharacter, int iLength)> characters;
-    std::function<void(const QString &sComment)> comment;
-    std::function<void(const QString &sTarget, const QString &sData)> processingInstruction;
+    QString name;
+    XmlAttributeList attributes;
 };
 
-struct XmlParseResult
+struct XmlElements
 {
     bool ok = false;
-    QString reason; // the parser's own words, when !ok
-    qint64 line = 0;   // where the parser stopped, counted from 1
+    QString reason;    // the reader's own words, when !ok, with control characters made visible
+    qint64 line = 0;   // where the reader stopped, counted from 1
     qint64 column = 0;
+    QList<XmlElement> elements; // every element, also an empty one, in document order
 };
 
-// An event-driven reader over QXmlStreamReader: reports every element, also an empty one, with
-// its attributes in order, before parse() returns. Names are reported as written (no namespace
-// processing). It never loads a DTD or an external entity, and it refuses documents that
-// declare entities of their own, so nothing is ever expanded beyond the predefined entities
-// and character references. Markup that would cost the reader time out of proportion to the
-// file's size is refused before reading (XmlMarkupLimits).
+// Reads a whole document over QXmlStreamReader and gives every element's start, the only part
+// of a spell document that carries anything, once the document has proved well-formed. Names
+// are given as written (no namespace processing). It never loads a DTD or an external entity,
+// and it refuses documents that declare entities of their own, and references to entities that
+// nothing defines, so nothing is ever expanded beyond the predefined entities and character
+// references. Markup that would cost the reader time out of proportion to the file's size is
+// refused before reading (XmlMarkupLimits).
 //
 // Encoding: a byte-order mark or a declared encoding is honoured; a document that declares
 // none is UTF-8, or Windows-1252 when its bytes are not valid UTF-8 (documents written by
 // older 8-bit tools).
-namespace XmlEventParser {
+namespace XmlElementReader {
 
-XmlParseResult parse(const QByteArray &document, const XmlEvents &events);
+XmlElements read(const QByteArray &document);
 
-} // namespace XmlEventParser
+} // namespace XmlElementReader

@@ -1,17 +1,18 @@
 #include "documents/xmlmarkuplimits.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringView>
 
 namespace XmlMarkupLimits {
 
-namespace {
-
-// The markup characters looked for are all ASCII, so a document in an ASCII-compatible
-// encoding is looked at byte for byte; only a UTF-16 or UTF-32 document has to be decoded.
 QString markupText(const QByteArray &document)
 {
+    // The markup characters looked for are all ASCII, so a document in an ASCII-compatible
+    // encoding is looked at byte for byte; only a UTF-16 or UTF-32 document has to be decoded.
     const std::optional<QStringConverter::Encoding> found = QStringConverter::encodingForData(document, u'<');
     if (found && *found != QStringConverter::Utf8) {
         QStringDecoder decoder(*found);
@@ -19,6 +20,8 @@ QString markupText(const QByteArray &document)
     }
     return QString::fromLatin1(document);
 }
+
+namespace {
 
 class MarkupScan
 {
@@ -43,6 +46,9 @@ public:
                     return std::pair(i, QStringLiteral("The document type declaration is longer than %1 characters.")
                                             .arg(longestDocumentTypeDeclaration));
                 }
+                // The reader refuses such a document for its declarations, in clearer words
+                // than a reference to one of them would get.
+                m_declaresEntities = m_text.sliced(i, end - i).contains(u"<!ENTITY");
                 i = end;
             } else {
                 const qsizetype end = endOfTag(i);
@@ -50,6 +56,8 @@ public:
                     return std::pair(i, QStringLiteral("An element has more than %1 attributes.")
                                             .arg(mostAttributesPerElement));
                 }
+                if (const auto undefined = undefinedEntity(i, end))
+                    return undefined;
                 i = end;
             }
         }
@@ -89,6 +97,28 @@ private:
         return i + 1;
     }
 
+    // The first reference in the tag from `start` to `end` to an entity other than the five
+    // predefined ones; a character reference ("&#...;") is no entity. Outside quoted values an
+    // '&' is an error the reader reports itself.
+    std::optional<std::pair<qsizetype, QString>> undefinedEntity(qsizetype start, qsizetype end) const
+    {
+        if (m_declaresEntities)
+            return std::nullopt;
+        static const QStringView predefined[] = {u"amp", u"lt", u"gt", u"quot", u"apos"};
+        const QStringView tag = m_text.sliced(start, end - start);
+        for (qsizetype at = tag.indexOf(u'&'); at >= 0; at = tag.indexOf(u'&', at + 1)) {
+            const qsizetype semicolon = tag.indexOf(u';', at + 1);
+            if (semicolon < 0)
+                break;
+            const QStringView name = tag.sliced(at + 1, semicolon - at - 1);
+            if (name.isEmpty() || name.startsWith(u'#') || name.contains(u' ') || name.contains(u'&')
+                || std::find(std::begin(predefined), std::end(predefined), name) != std::end(predefined))
+                continue;
+            return std::pair(start + at, QStringLiteral("The entity %1 is not defined.").arg(name.toString()));
+        }
+        return std::nullopt;
+    }
+
     // The position after the '>' that ends the declaration at `start`, its internal subset
     // (with the comments, processing instructions and quoted literals in it) included; -1 as
     // soon as it grows longer than the limit allows.
@@ -119,6 +149,7 @@ private:
     }
 
     QStringView m_text;
+    bool m_declaresEntities = false;
 };
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "design/cantrix.h"
 #include "documents/spellcommands.h"
+#include "documents/spelldocumentreader.h"
+#include "documents/xmlelementreader.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
@@ -231,6 +233,27 @@ private slots:
         m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.bak")));
         m_commands->mnuOpen_Click();
         QCOMPARE(storedSpell(*m_window), saved);
+    }
+
+    // An Open reads the rules data once for all its elements, and what it makes of a document is
+    // what reading the file afresh for every element makes of it.
+    void elementsOpenAsIfTheRulesWereReadForEach()
+    {
+        const QByteArray document =
+            "<common><category value='Detection Spell' modifier='-1DRT'/><mod value='Extended range' modifier='+1'/>"
+            "<category value='combat spell' modifier='+1'/><mod value='Area effect' modifier='+1'/>"
+            "<type value='Mana Spell'/><category value='COMBAT'/><category value='Detection' modifier='x'/>"
+            "<mod value='Voice only' modifier='-1DRT'/><category value='Combat Spell'/></common>";
+        QVERIFY(writeBytes(path(QStringLiteral("many.xml")), document));
+        QCOMPARE(m_commands->LoadSpell(path(QStringLiteral("many.xml"))).outcome, SpellCommands::Outcome::Done);
+
+        Cantrix oneByOne(*m_platform);
+        oneByOne.Form_Load();
+        SpellDocumentReader reader(oneByOne);
+        for (const XmlElement &element : XmlElementReader::read(document).elements)
+            reader.parser_startElement(element.name, element.attributes);
+        QVERIFY(WindowSnapshot(oneByOne) == WindowSnapshot(*m_window));
+        QCOMPARE(m_window->Modifier1List.count(), 3); // Combat's modifiers, selected last
     }
 
     void saveFailures_data()

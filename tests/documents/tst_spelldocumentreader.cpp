@@ -3,7 +3,7 @@
 
 #include "design/cantrix.h"
 #include "documents/spelldocumentreader.h"
-#include "documents/xmleventparser.h"
+#include "documents/xmlelementreader.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
@@ -29,9 +29,11 @@ class TestSpellDocumentReader : public QObject
 
     static void read(Cantrix &window, const QByteArray &document)
     {
+        const XmlElements read = XmlElementReader::read(document);
+        QVERIFY2(read.ok, qPrintable(read.reason));
         SpellDocumentReader reader(window);
-        const XmlParseResult result = XmlEventParser::parse(document, reader.events());
-        QVERIFY2(result.ok, qPrintable(result.reason));
+        for (const XmlElement &element : read.elements)
+            reader.parser_startElement(element.name, element.attributes);
     }
 
 private slots:
