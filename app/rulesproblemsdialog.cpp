@@ -62,10 +62,13 @@ void RulesProblemsDialog::showReport(const QString &path, const RulesCheck::Repo
         m_summary->setText(tr("%1 could not be checked: %2").arg(file, report.error));
     else if (report.diagnostics.isEmpty())
         m_summary->setText(tr("%1 has no problems.").arg(file));
-    else if (report.diagnostics.size() == 1)
+    else if (report.problems == 1)
         m_summary->setText(tr("%1 has 1 problem.").arg(file));
+    else if (report.problems == report.diagnostics.size())
+        m_summary->setText(tr("%1 has %2 problems.").arg(file, QString::number(report.problems)));
     else
-        m_summary->setText(tr("%1 has %2 problems.").arg(file, QString::number(report.diagnostics.size())));
+        m_summary->setText(tr("%1 has %2 problems; the first %3 are listed here, and gx2check lists them all.")
+                               .arg(file, QString::number(report.problems), QString::number(report.diagnostics.size())));
 
     m_list->clear();
     for (const RulesCheck::Diagnostic &diagnostic : report.diagnostics) {

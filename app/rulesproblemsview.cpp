@@ -26,7 +26,7 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
 void RulesProblemsView::showCount()
 {
     const RulesCheck::Report &report = m_problems->report();
-    const int count = m_problems->count();
+    const qint64 count = m_problems->count();
     if (!report.readable)
         m_count->setText(tr("The rules data could not be checked (%1)").arg(report.error));
     else if (count == 0)

@@ -73,64 +73,70 @@ QString splitIntoDigits(QStringView token)
     return parts.join(u' ');
 }
 
-// `afterDoubledBlank`: what the drain calculation reads from the blanks before the token and
-// the token, when two or more blanks stand before a token that begins with a digit.
-void checkToken(QStringView token, int column, int lineNumber, const QString &afterDoubledBlank,
-                Diagnostics &out)
+// `afterDoubledBlank`: whether two or more blanks stand before a token that begins with a
+// digit; `tokenString`, `previousEnd` and `end` say what the drain calculation reads from them.
+void checkToken(QStringView token, int column, int lineNumber, bool afterDoubledBlank, QStringView tokenString,
+                qsizetype previousEnd, qsizetype end, Findings &out)
 {
-    if (isWellFormedToken(token))
-        return;
     const QChar sign = token.front();
     const bool signOk = sign == u'+' || sign == u'-';
     const bool digitOk = token.size() > 1 && isDigit(token[1]);
     const QStringView kind = token.size() > 2 ? token.sliced(2) : QStringView();
 
-    const QString shown = quoted(token);
-    if (!afterDoubledBlank.isEmpty()) {
-        const QString mended = u'+' + token.toString();
-        add(out, lineNumber, column, Kind::TokenSign,
-            RulesCheck::tr("the token %1 does not begin with '+' or '-', and more than one blank stands before it, "
-                           "so the blank right before it is taken as a sign with %2 as its value, and then the "
-                           "token itself with %2 as its sign: %3")
-                .arg(shown, quoted(token.left(1)), afterDoubledBlank),
-            isWellFormedToken(mended)
-                ? RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-', e.g. %1.")
-                      .arg(quoted(mended))
-                : RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-' and "
-                                 "one digit, e.g. '+1' or '-2DRT'."));
+    if (afterDoubledBlank) {
+        out.add(lineNumber, column, Kind::TokenSign, [&] {
+            const QString mended = u'+' + token.toString();
+            return Texts{
+                RulesCheck::tr("the token %1 does not begin with '+' or '-', and more than one blank stands before "
+                               "it, so the blank right before it is taken as a sign with %2 as its value, and then "
+                               "the token itself with %2 as its sign: %3")
+                    .arg(quoted(token), quoted(token.left(1)), readingAfterDoubledBlank(tokenString, previousEnd, end)),
+                isWellFormedToken(mended)
+                    ? RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-', e.g. %1.")
+                          .arg(quoted(mended))
+                    : RulesCheck::tr("Separate tokens with single blanks and begin every token with '+' or '-' and "
+                                     "one digit, e.g. '+1' or '-2DRT'.")};
+        });
     } else if (!signOk) {
         // A forgotten sign ("5DRT") or a wrong one ("x1"): suggest the mended token when there is one.
-        const QString mended = isDigit(sign) ? u'+' + token.toString() : u'+' + token.sliced(1).toString();
-        add(out, lineNumber, column, Kind::TokenSign,
-            RulesCheck::tr("the token %1 does not begin with '+' or '-', so its first character is taken "
-                           "as the sign: %2")
-                .arg(shown, reading(token)),
-            isWellFormedToken(mended) ? RulesCheck::tr("Begin every token with '+' or '-', e.g. %1.").arg(quoted(mended))
-                                 : RulesCheck::tr("Begin every token with '+' or '-' and one digit, e.g. '+1' or "
-                                                  "'-2DRT'."));
+        out.add(lineNumber, column, Kind::TokenSign, [&] {
+            const QString mended = isDigit(sign) ? u'+' + token.toString() : u'+' + token.sliced(1).toString();
+            return Texts{RulesCheck::tr("the token %1 does not begin with '+' or '-', so its first character is "
+                                        "taken as the sign: %2")
+                             .arg(quoted(token), reading(token)),
+                         isWellFormedToken(mended)
+                             ? RulesCheck::tr("Begin every token with '+' or '-', e.g. %1.").arg(quoted(mended))
+                             : RulesCheck::tr("Begin every token with '+' or '-' and one digit, e.g. '+1' or "
+                                              "'-2DRT'.")};
+        });
     } else if (!digitOk) {
-        add(out, lineNumber, column, Kind::TokenValueNotDigit,
-            RulesCheck::tr("the token %1 has no digit after its sign, so it is skipped").arg(shown),
-            RulesCheck::tr("Write one digit after the sign, e.g. '+1' or '-2DRT'."));
+        out.add(lineNumber, column, Kind::TokenValueNotDigit, [&] {
+            return Texts{RulesCheck::tr("the token %1 has no digit after its sign, so it is skipped").arg(quoted(token)),
+                         RulesCheck::tr("Write one digit after the sign, e.g. '+1' or '-2DRT'.")};
+        });
     } else if (isDigit(kind.front())) {
-        add(out, lineNumber, column, Kind::TokenMultiDigit,
-            RulesCheck::tr("the token %1 has more than one digit, but only the first is its value: %2")
-                .arg(shown, reading(token)),
-            RulesCheck::tr("A token holds one digit; write a larger value as several tokens, e.g. %1.")
-                .arg(quoted(splitIntoDigits(token))));
+        out.add(lineNumber, column, Kind::TokenMultiDigit, [&] {
+            return Texts{RulesCheck::tr("the token %1 has more than one digit, but only the first is its value: %2")
+                             .arg(quoted(token), reading(token)),
+                         RulesCheck::tr("A token holds one digit; write a larger value as several tokens, e.g. %1.")
+                             .arg(quoted(splitIntoDigits(token)))};
+        });
     } else if (kind.compare(drainKind, Qt::CaseInsensitive) == 0) {
-        add(out, lineNumber, column, Kind::TokenKindCase,
-            RulesCheck::tr("the token %1 is not a drain modifier, because 'DRT' counts in capitals only: %2")
-                .arg(shown, reading(token)),
-            RulesCheck::tr("Write %1.").arg(quoted(token.left(2).toString() + drainKind)));
+        out.add(lineNumber, column, Kind::TokenKindCase, [&] {
+            return Texts{RulesCheck::tr("the token %1 is not a drain modifier, because 'DRT' counts in capitals only: %2")
+                             .arg(quoted(token), reading(token)),
+                         RulesCheck::tr("Write %1.").arg(quoted(token.left(2).toString() + drainKind))};
+        });
     } else {
-        const QString message = kind.startsWith(drainKind)
-            ? RulesCheck::tr("the token %1 goes on after 'DRT', and what follows is ignored: %2")
-                  .arg(shown, reading(token))
-            : RulesCheck::tr("the token %1 has the unknown kind %2: %3").arg(shown, quoted(kind), reading(token));
-        add(out, lineNumber, column, Kind::TokenUnknownKind, message,
-            RulesCheck::tr("After the digit write nothing for a level token or 'DRT' for a drain modifier, "
-                           "and separate tokens with single blanks."));
+        out.add(lineNumber, column, Kind::TokenUnknownKind, [&] {
+            return Texts{kind.startsWith(drainKind)
+                             ? RulesCheck::tr("the token %1 goes on after 'DRT', and what follows is ignored: %2")
+                                   .arg(quoted(token), reading(token))
+                             : RulesCheck::tr("the token %1 has the unknown kind %2: %3")
+                                   .arg(quoted(token), quoted(kind), reading(token)),
+                         RulesCheck::tr("After the digit write nothing for a level token or 'DRT' for a drain "
+                                        "modifier, and separate tokens with single blanks.")};
+        });
     }
 }
 
@@ -144,12 +150,14 @@ bool isWellFormedToken(QStringView token)
     return signOk && digitOk && (kind.isEmpty() || kind == drainKind);
 }
 
-void checkTokens(QStringView line, int lineNumber, Diagnostics &out)
+void checkTokens(QStringView line, int lineNumber, Findings &out)
 {
     // The token string is split at blanks, as the drain calculation does.
     const qsizetype start = RulesLine::tokenColumn - 1;
     const QStringView tokenString = line.size() > start ? line.sliced(start) : QStringView();
     qsizetype previousEnd = -1; // in tokenString; none before the first token
+    qsizetype problems = 0;
+    int firstUnlisted = 0;
     qsizetype i = 0;
     while (i < tokenString.size()) {
         if (tokenString[i] == u' ') {
@@ -160,11 +168,27 @@ void checkTokens(QStringView line, int lineNumber, Diagnostics &out)
         while (end < tokenString.size() && tokenString[end] != u' ')
             ++end;
         const QStringView token = tokenString.sliced(i, end - i);
+        const int column = int(start + i) + 1;
         const bool doubledBlank = previousEnd >= 0 && i - previousEnd >= 2 && isDigit(token.front());
-        checkToken(token, int(start + i) + 1, lineNumber,
-                   doubledBlank ? readingAfterDoubledBlank(tokenString, previousEnd, end) : QString(), out);
+        if (!isWellFormedToken(token)) {
+            // A line of thousands of broken tokens (a file of one long line) would bury every
+            // other finding and take ages to explain token by token.
+            if (++problems <= tokensListedPerLine)
+                checkToken(token, column, lineNumber, doubledBlank, tokenString, previousEnd, end, out);
+            else if (firstUnlisted == 0)
+                firstUnlisted = column;
+        }
         previousEnd = end;
         i = end;
+    }
+    if (problems > tokensListedPerLine) {
+        out.add(lineNumber, firstUnlisted, Kind::TokensNotListed, [&] {
+            return Texts{RulesCheck::tr("%1 more tokens on this line, from column %2 on, are outside the token "
+                                        "format; they are not listed one by one")
+                             .arg(problems - tokensListedPerLine)
+                             .arg(firstUnlisted),
+                         RulesCheck::tr("Mend the tokens listed before this, then check the file again.")};
+        });
     }
 }
 

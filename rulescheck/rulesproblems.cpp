@@ -10,7 +10,9 @@ RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
 
 void RulesProblems::check()
 {
-    m_report = RulesCheck::checkFile(m_cantrix.rulesFilePath());
+    // Right after start-up or New the window has just read the file: that reading is checked.
+    const RulesFile::Contents *read = m_cantrix.rulesAsRead();
+    m_report = read ? RulesCheck::checkContents(*read, listed) : RulesCheck::checkFile(m_cantrix.rulesFilePath(), listed);
     m_checked = true;
     emit checked();
 }

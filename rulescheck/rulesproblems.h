@@ -15,12 +15,18 @@ class RulesProblems final : public QObject
     Q_DISABLE_COPY_MOVE(RulesProblems)
 
 public:
+    // The list keeps this many problems, the first ones in the file; the rest are counted. A
+    // file of a hundred thousand problems needs mending at its top first, and keeping them all
+    // would hold the window up and its memory for nothing.
+    static constexpr qsizetype listed = 1000;
+
     explicit RulesProblems(Cantrix &cantrix, QObject *parent = nullptr);
 
     // Whether a check has run yet; before the first design starts there is nothing to show.
     bool isChecked() const { return m_checked; }
     const RulesCheck::Report &report() const { return m_report; }
-    int count() const { return int(m_report.diagnostics.size()); }
+    // All problems found, also those past the ones listed in report().
+    qint64 count() const { return m_report.problems; }
 
     // Checks the window's rules data file now.
     void check();

@@ -66,6 +66,7 @@ private slots:
     void findsEachTrap_data();
     void findsEachTrap();
     void cleanFileHasNoFindings();
+    void keepsTheFirstFindingsAndCountsAll();
     void unreadableFileIsNoReport_data();
     void unreadableFileIsNoReport();
     void hiddenOptionsAreReallyHidden_data();
@@ -182,9 +183,18 @@ void TestRulesCheck::findsEachTrap_data()
         << QStringList{QStringLiteral("3:61:token-sign")} << QStringLiteral("'5DRT'");
     QTest::newRow("not UTF-8")
         << QByteArray("]Physical\n#Caf\xe9 \n") << QStringList{QStringLiteral("2:5:not-utf8")} << QStringLiteral("0xE9");
-    QTest::newRow("not UTF-8 after valid multi-byte letters")
+    QTest::newRow("stray byte in a UTF-8 file")
         << QByteArray("]Physical\n#Caf\xc3\xa9\nPr\xeat\n")
-        << QStringList{QStringLiteral("3:3:not-utf8")} << QStringLiteral("0xEA");
+        << QStringList{QStringLiteral("3:3:stray-byte-in-utf8")} << QStringLiteral("'\u00e9' (line 2, column 5) shows as '\u00c3\u00a9'");
+    QTest::newRow("control characters shown as escapes")
+        << rulesFile({QStringLiteral("#Br\u0081ler"), QStringLiteral("#Br\u0081ler")})
+        << QStringList{QStringLiteral("4:2:duplicate-category")} << QStringLiteral("'Br\\x81ler'");
+    QTest::newRow("more broken tokens on a line than are listed")
+        << rulesFile({withTokens(QStringLiteral("Fire"), QStringLiteral("+12 +13 +14 +15 +16 +1 +17 +18"))})
+        << QStringList{QStringLiteral("3:61:token-multi-digit"), QStringLiteral("3:65:token-multi-digit"),
+                       QStringLiteral("3:69:token-multi-digit"), QStringLiteral("3:73:token-multi-digit"),
+                       QStringLiteral("3:77:token-multi-digit"), QStringLiteral("3:84:tokens-not-listed")}
+        << QStringLiteral("'+12'");
     QTest::newRow("carriage return without line feed")
         << rulesFile({QStringLiteral("Fire\rIce")}) << QStringList{QStringLiteral("3:5:lone-cr")} << QStringLiteral("'Ice'");
     QTest::newRow("NUL byte")
@@ -241,6 +251,19 @@ void TestRulesCheck::cleanFileHasNoFindings()
     QVERIFY(report.readable);
     QCOMPARE(report.encoding, RulesFile::Encoding::Utf8);
     QCOMPARE(found(report), QStringList());
+}
+
+void TestRulesCheck::keepsTheFirstFindingsAndCountsAll()
+{
+    const QByteArray file = rulesFile({QStringLiteral("Fi") + QChar(0) + QStringLiteral("re"), QStringLiteral("Ice\tx"),
+                                       QStringLiteral("Fire\r")});
+    const RulesCheck::Report report = RulesCheck::checkBytes(file, 1);
+    QCOMPARE(found(report), QStringList{QStringLiteral("3:3:nul-byte")});
+    QCOMPARE(report.problems, 3);
+    // A NUL byte makes the program refuse the file: an error, not a warning.
+    QCOMPARE(report.errors, 1);
+    QCOMPARE(report.diagnostics.constFirst().severity(), RulesCheck::Severity::Error);
+    QCOMPARE(RulesCheck::checkBytes(file).diagnostics.size(), 3);
 }
 
 void TestRulesCheck::unreadableFileIsNoReport_data()

@@ -46,6 +46,22 @@ private slots:
         QVERIFY(problems.report().readable);
     }
 
+    void listsTheFirstProblemsAndCountsAll()
+    {
+        QTemporaryDir dir;
+        QStringList rules{withTokens("]Mana", "+1"), withTokens("#Alpha", "+1")};
+        for (qsizetype i = 0; i < RulesProblems::listed + 500; ++i)
+            rules << QString(); // an empty line in a section: one problem each
+        QVERIFY(RulesFixture::write(dir.path(), rules));
+        RecordingPlatform platform(dir.path());
+        Cantrix cantrix(platform);
+        RulesProblems problems(cantrix);
+        cantrix.Form_Load();
+        QCOMPARE(problems.count(), RulesProblems::listed + 500);
+        QCOMPARE(problems.report().diagnostics.size(), RulesProblems::listed);
+        QCOMPARE(problems.report().diagnostics.constLast().line, int(RulesProblems::listed) + 2);
+    }
+
     void noCheckWhenTheRulesAreMissing()
     {
         QTemporaryDir dir;

@@ -34,11 +34,15 @@ private:
     QString m_problem;
     QString m_missing;
 
-    Run run(const QStringList &arguments)
+    // `program` empty: gx2check itself; otherwise a shell command line, which gets gx2check as $0.
+    Run run(const QStringList &arguments, const QString &shellCommand = QString())
     {
         QProcess process;
         process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(GX2CHECK_PROGRAM), arguments);
+        if (shellCommand.isEmpty())
+            process.start(QStringLiteral(GX2CHECK_PROGRAM), arguments);
+        else
+            process.start(QStringLiteral("sh"), {QStringLiteral("-c"), shellCommand, QStringLiteral(GX2CHECK_PROGRAM)});
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return {};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -77,6 +81,8 @@ private slots:
         QTest::newRow("json, clean") << QStringList{QStringLiteral("--json"), m_clean} << 0;
         QTest::newRow("json, problem") << QStringList{QStringLiteral("--json"), m_problem} << 1;
         QTest::newRow("json, missing") << QStringList{QStringLiteral("--json"), m_missing} << 2;
+        // The program refuses a file that holds a NUL byte: an error, as for an unreadable file.
+        QTest::newRow("NUL byte") << QStringList{write(QStringLiteral("nul.dat"), QByteArray("]T\n#C\0\n", 7))} << 2;
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
     }
 
@@ -101,6 +107,20 @@ private slots:
         QVERIFY2(lines.at(1).startsWith(QStringLiteral("problem.dat:3:61: note: ")), qPrintable(lines.at(1)));
         QVERIFY(result.err.contains(QStringLiteral("clean.dat: no problems found")));
         QVERIFY(result.err.contains(QStringLiteral("problem.dat: 1 problem found")));
+    }
+
+    void namesAreShownAsEscapesNeverRaw()
+    {
+        // A line break in a name forges no line of its own, and an escape sequence reaches no terminal.
+        write(QStringLiteral("two\nlines\x1b[31m.dat"), rulesWithProblem);
+        const Run escaped = run({QStringLiteral("two\nlines\x1b[31m.dat")});
+        QCOMPARE(escaped.out.split(u'\n', Qt::SkipEmptyParts).size(), 2);
+        QVERIFY2(escaped.out.startsWith(QStringLiteral("two\\nlines\\x1b[31m.dat:3:61: warning: ")), qPrintable(escaped.out));
+
+        // A name in bytes that are not UTF-8 is opened all the same, and shown with the byte escaped.
+        const Run native = run({}, QStringLiteral("f=$(printf 'caf\\351.dat'); printf ']T\\n#C\\n' > \"$f\"; \"$0\" \"$f\""));
+        QCOMPARE(native.exitCode, 0);
+        QVERIFY2(native.err.contains(QStringLiteral("caf\\xe9.dat: no problems found")), qPrintable(native.err));
     }
 
     void reportsAnUnreadableFileAndGoesOn()
