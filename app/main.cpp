@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include <QApplication>
 
 #include "app/mainwindow.h"
@@ -19,10 +21,13 @@ int main(int argc, char *argv[])
     platform.setMainWindow(&window);
 
     // The window is filled before it is first shown. Without a readable rules data file the
-    // model has already told the user and closed the window: the program ends with none open.
+    // model has already told the user and closed the window: the program ends with none open,
+    // and says to whoever started it that it failed.
     cantrix.Form_Load();
     if (cantrix.isClosed())
-        return 0;
+        return EXIT_FAILURE;
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // New found the rules data file gone and closed the window: an end as at a failed start.
+    return cantrix.isClosed() ? EXIT_FAILURE : status;
 }
