@@ -92,7 +92,7 @@ void Cantrix::StartDesign()
     }
     rulesReadAgain();
     if (!m_heldRules)
-        m_heldRules = HeldRules{rules, {}};
+        m_heldRules = HeldRules{rules, {}, {}};
 
     const RulesReaders::CategoriesAndTypes found = RulesReaders::categoriesAndTypes(rules.lines);
     for (const RulesReaders::Entry &category : found.categories) {
@@ -144,7 +144,7 @@ std::optional<QStringList> Cantrix::rulesLinesForHandler()
     }
     rulesReadAgain();
     if (m_rulesReadOnceDepth > 0)
-        m_heldRules = HeldRules{rules, {}};
+        m_heldRules = HeldRules{rules, {}, {}};
     return std::move(rules.lines);
 }
 
@@ -158,6 +158,36 @@ QList<RulesReaders::Entry> Cantrix::modifiersOf(const QString &category)
     auto known = m_heldRules->modifiersByCategory.constFind(category);
     if (known == m_heldRules->modifiersByCategory.cend())
         known = m_heldRules->modifiersByCategory.insert(category, RulesReaders::categoryModifiers(*lines, category));
+    return known.value();
+}
+
+QList<RulesReaders::Entry> Cantrix::optionsOf(const QString &category, const QString &modifierText)
+{
+    const std::optional<QStringList> lines = rulesLinesForHandler();
+    if (!lines)
+        return {};
+    if (m_heldRules)
+        return heldOptionsOf(category, *lines).value(modifierText);
+    return RulesReaders::modifierOptions(*lines, category, modifierText);
+}
+
+std::optional<bool> Cantrix::ownsOptions(const QString &category, const QString &modifierText)
+{
+    const std::optional<QStringList> lines = rulesLinesForHandler();
+    if (!lines)
+        return std::nullopt;
+    if (m_heldRules)
+        return heldOptionsOf(category, *lines).contains(modifierText);
+    return RulesReaders::ownsOption(*lines, category, modifierText);
+}
+
+const QHash<QString, QList<RulesReaders::Entry>> &Cantrix::heldOptionsOf(const QString &category,
+                                                                          const QStringList &lines)
+{
+    // Every modifier of the category at once: the next click or double-click finds its own.
+    auto known = m_heldRules->optionsByCategory.find(category);
+    if (known == m_heldRules->optionsByCategory.end())
+        known = m_heldRules->optionsByCategory.insert(category, RulesReaders::optionsByModifier(lines, category));
     return known.value();
 }
 

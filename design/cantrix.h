@@ -142,6 +142,7 @@ private:
     {
         RulesFile::Contents contents;
         QHash<QString, QList<RulesReaders::Entry>> modifiersByCategory;
+        QHash<QString, QHash<QString, QList<RulesReaders::Entry>>> optionsByCategory;
     };
 
     // Reads the rules data file for a handler that runs after start-up; no value when it
@@ -149,6 +150,12 @@ private:
     std::optional<QStringList> rulesLinesForHandler();
     // The modifiers the rules list for `category`; none when the file cannot be read.
     QList<RulesReaders::Entry> modifiersOf(const QString &category);
+    // The options of the modifier of `category` whose line is `modifierText`, and whether it
+    // owns any; none when the file cannot be read.
+    QList<RulesReaders::Entry> optionsOf(const QString &category, const QString &modifierText);
+    std::optional<bool> ownsOptions(const QString &category, const QString &modifierText);
+    // Every modifier's options of `category`, looked up once within a RulesReadOnce.
+    const QHash<QString, QList<RulesReaders::Entry>> &heldOptionsOf(const QString &category, const QStringList &lines);
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();

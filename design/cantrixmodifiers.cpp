@@ -15,9 +15,7 @@ void Cantrix::Modifier1List_Click()
     Modifier2List.clear();
     Modifier2List1.clear();
     Text2.setText(Modifier1List.text());
-    const QList<RulesReaders::Entry> options =
-        RulesReaders::modifierOptions(rulesLinesForHandler().value_or(QStringList()), CategoryCombo.text(),
-                                      Text2.text());
+    const QList<RulesReaders::Entry> options = optionsOf(CategoryCombo.text(), Text2.text());
     for (const RulesReaders::Entry &option : options) {
         Modifier2List.append(option.text);
         Modifier2List1.append(option.tokens);
@@ -31,8 +29,7 @@ void Cantrix::Modifier1List_DblClick()
         return;
     // A modifier with options enters the summary only through one of its options. Without a
     // readable rules file nobody can tell, so nothing enters.
-    const std::optional<QStringList> rules = rulesLinesForHandler();
-    if (!rules || RulesReaders::ownsOption(*rules, CategoryCombo.text(), Text2.text()))
+    if (ownsOptions(CategoryCombo.text(), Text2.text()).value_or(true))
         return;
 
     const QString text = Modifier1List.row(selected);

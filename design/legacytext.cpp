@@ -20,6 +20,21 @@ constexpr char16_t windows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
 
+// A UTF-16 decoder hands unpaired surrogates on as they are; they are no characters and have no
+// UTF-8 form, so they become the replacement character here, as a broken UTF-8 sequence would.
+QString withoutUnpairedSurrogates(QString text)
+{
+    if (text.isValidUtf16())
+        return text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 QString fromWindows1252(QByteArrayView bytes)
@@ -69,7 +84,7 @@ QString decodeHonouringByteOrderMark(const QByteArray &bytes)
     const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
     if (marked && *marked != QStringConverter::Utf8) {
         QStringDecoder decoder(*marked);
-        return decoder.decode(bytes);
+        return withoutUnpairedSurrogates(decoder.decode(bytes));
     }
     return decodeUtf8OrWindows1252(bytes);
 }

@@ -20,13 +20,18 @@ RulesFile::Contents RulesFile::load(const QString &path)
         contents.missing = read.missing;
         return contents;
     }
-    if (read.bytes.contains('\0')) {
+    return fromBytes(read.bytes);
+}
+
+RulesFile::Contents RulesFile::fromBytes(const QByteArray &bytes)
+{
+    if (bytes.contains('\0')) {
         Contents contents;
         contents.error = QCoreApplication::translate(
             "RulesFile", "it holds NUL bytes: binary data or UTF-16, not UTF-8 or Windows-1252 text");
         return contents;
     }
-    return decode(read.bytes);
+    return decode(bytes);
 }
 
 bool RulesFile::readBytes(const QString &path, QByteArray &bytes, QString &error)

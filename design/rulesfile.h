@@ -36,6 +36,8 @@ public:
     // Refuses, with the reason in `error`, what is no rules file: a folder, a device or pipe,
     // a file over maxBytes or maxLines, and bytes that hold a NUL (binary data, or UTF-16 text).
     static Contents load(const QString &path);
+    // What load() makes of the bytes of a file already read.
+    static Contents fromBytes(const QByteArray &bytes);
     // The file's bytes as they are on disk, for load() and for the rules checker, which needs
     // to point at the first byte that is not UTF-8. False, with `error` set, when unreadable.
     static bool readBytes(const QString &path, QByteArray &bytes, QString &error);

@@ -85,4 +85,33 @@ bool ownsOption(const QStringList &lines, const QString &category, const QString
     return found;
 }
 
+QHash<QString, QList<Entry>> optionsByModifier(const QStringList &lines, const QString &category)
+{
+    // The walk of scanOptionBlocks, with every line of a section taken as a possible owner.
+    QHash<QString, QList<Entry>> options;
+    bool inSection = false;
+    QList<Entry> *block = nullptr;
+    for (const QString &line : lines) {
+        const QChar marker = RulesLine::marker(line);
+        if (marker == RulesLine::commentMarker)
+            continue;
+        if (block) {
+            if (marker == RulesLine::optionMarker) {
+                block->append({RulesLine::modifierOrOptionText(line), RulesLine::tokenString(line)});
+                continue;
+            }
+            block = nullptr;
+        }
+        if (marker == RulesLine::categoryMarker) {
+            inSection = RulesLine::categoryOrTypeName(line) == category;
+            continue;
+        }
+        if (inSection)
+            block = &options[line];
+    }
+    // Lines that own no option are no keys worth keeping.
+    options.removeIf([](const auto &entry) { return entry.value().isEmpty(); });
+    return options;
+}
+
 } // namespace RulesReaders

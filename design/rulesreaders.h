@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,5 +36,10 @@ QList<Entry> modifierOptions(const QStringList &lines, const QString &category,
 
 // Whether that modifier owns at least one option line; stops at the first one.
 bool ownsOption(const QStringList &lines, const QString &category, const QString &modifierText);
+
+// modifierOptions for every modifier text of `category` at once, in one pass: the options of
+// the blocks below each line of its sections, keyed by that whole line (a text no line equals
+// owns none).
+QHash<QString, QList<Entry>> optionsByModifier(const QStringList &lines, const QString &category);
 
 } // namespace RulesReaders

@@ -147,7 +147,7 @@ XmlElements read(const QByteArray &document)
 {
     XmlElements result;
     if (const std::optional<XmlMarkupLimits::Breach> breach = XmlMarkupLimits::check(document)) {
-        result.reason = breach->reason;
+        result.reason = withVisibleControls(breach->reason, document, breach->line);
         result.line = breach->line;
         result.column = breach->column;
         return result;

@@ -23,6 +23,27 @@ QString markupText(const QByteArray &document)
 
 namespace {
 
+// Whether `name` can be an entity's name: what else stands between '&' and ';' is an error the
+// reader reports itself. Characters beyond ASCII are taken as letters, as most of them are.
+bool isEntityName(QStringView name)
+{
+    if (name.isEmpty() || name.front().isDigit() || name.front() == u'-' || name.front() == u'.')
+        return false;
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == u'_' || c == u':' || c == u'-' || c == u'.';
+    });
+}
+
+// The name as written: the scan reads ASCII-compatible documents byte by byte, and UTF-8 is
+// what such a document's other bytes mostly are.
+QString shownName(QStringView name)
+{
+    if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+        return name.toString();
+    const QByteArray bytes = name.toLatin1();
+    return QByteArrayView(bytes).isValidUtf8() ? QString::fromUtf8(bytes) : name.toString();
+}
+
 class MarkupScan
 {
 public:
@@ -105,16 +126,16 @@ private:
         if (m_declaresEntities)
             return std::nullopt;
         static const QStringView predefined[] = {u"amp", u"lt", u"gt", u"quot", u"apos"};
-        const QStringView tag = m_text.sliced(start, end - start);
+        // A tag that never closes runs to the end of the text.
+        const QStringView tag = m_text.sliced(start, std::min(end, m_text.size()) - start);
         for (qsizetype at = tag.indexOf(u'&'); at >= 0; at = tag.indexOf(u'&', at + 1)) {
             const qsizetype semicolon = tag.indexOf(u';', at + 1);
             if (semicolon < 0)
                 break;
             const QStringView name = tag.sliced(at + 1, semicolon - at - 1);
-            if (name.isEmpty() || name.startsWith(u'#') || name.contains(u' ') || name.contains(u'&')
-                || std::find(std::begin(predefined), std::end(predefined), name) != std::end(predefined))
+            if (!isEntityName(name) || std::find(std::begin(predefined), std::end(predefined), name) != std::end(predefined))
                 continue;
-            return std::pair(start + at, QStringLiteral("The entity %1 is not defined.").arg(name.toString()));
+            return std::pair(start + at, QStringLiteral("The entity %1 is not defined.").arg(shownName(name)));
         }
         return std::nullopt;
     }

@@ -46,12 +46,16 @@ private slots:
         QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeN\0a\0\xe9\0", 8);
         QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0N\0a\0\xe9", 8);
         QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbfNa\xc3\xa9");
+        // An unpaired surrogate has no UTF-8: it could never be written back as it was read.
+        QTest::newRow("UTF-16 with an unpaired surrogate") << QByteArray("\xff\xfeN\0a\0\xe9\0\x00\xd9", 10);
     }
 
     void byteOrderMarks()
     {
         QFETCH(QByteArray, bytes);
-        QCOMPARE(LegacyText::decodeHonouringByteOrderMark(bytes), QStringLiteral("Na\u00e9"));
+        const QString text = LegacyText::decodeHonouringByteOrderMark(bytes);
+        QCOMPARE(text.left(3), QStringLiteral("Na\u00e9"));
+        QVERIFY(text.size() == 3 || text.mid(3) == QString(QChar::ReplacementCharacter));
     }
 };
 

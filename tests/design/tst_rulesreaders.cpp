@@ -125,6 +125,8 @@ private slots:
         QFETCH(QStringList, options);
         QCOMPARE(texts(RulesReaders::modifierOptions(lines, QStringLiteral("Combat"), modifier)), options);
         QCOMPARE(RulesReaders::ownsOption(lines, QStringLiteral("Combat"), modifier), !options.isEmpty());
+        // All of a category's option blocks in one pass give the same.
+        QCOMPARE(texts(RulesReaders::optionsByModifier(lines, QStringLiteral("Combat")).value(modifier)), options);
     }
 
     void optionsCarryTheirTokens()
