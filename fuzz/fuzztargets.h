@@ -17,6 +17,10 @@ using Run = QString (*)(const std::uint8_t *data, std::size_t size);
 // and double-clicks on modifiers and options, Remove and New, on the real window model.
 QString rulesFile(const std::uint8_t *data, std::size_t size);
 
+// The bytes as a rules data file for the rules check: findings in order, and an error exactly
+// where the program refuses the file.
+QString rulesCheck(const std::uint8_t *data, std::size_t size);
+
 // The bytes as a token string for the drain calculation, both as UTF-8 and as raw UTF-16.
 QString drainTokens(const std::uint8_t *data, std::size_t size);
 
@@ -32,16 +36,18 @@ QString sliderProperties(const std::uint8_t *data, std::size_t size);
 
 struct Target
 {
-    const char *name;   // also the folder of its seeds and regression inputs
+    const char *name;
     Run run;
+    const char *inputs; // the folder of its seeds and regression inputs
 };
 
 inline constexpr Target all[] = {
-    {"rules-file", rulesFile},
-    {"drain-tokens", drainTokens},
-    {"spell-document", spellDocument},
-    {"author-options", authorOptions},
-    {"slider-properties", sliderProperties},
+    {"rules-file", rulesFile, "rules-file"},
+    {"rules-check", rulesCheck, "rules-file"},
+    {"drain-tokens", drainTokens, "drain-tokens"},
+    {"spell-document", spellDocument, "spell-document"},
+    {"author-options", authorOptions, "author-options"},
+    {"slider-properties", sliderProperties, "slider-properties"},
 };
 
 } // namespace FuzzTargets

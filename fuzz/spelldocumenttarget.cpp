@@ -9,16 +9,26 @@
 
 namespace {
 
-// A small rules file: two categories with plain and option-owning modifiers, two types.
-const QByteArray rules = "#Combat                                                     +1\r\n"
-                         "Area effect                                                 +1\r\n"
-                         "Damage\r\n"
-                         " Light                                                      +1\r\n"
-                         " Serious                                                    +3 +1DRT\r\n"
-                         "#Detection                                                  -1DRT\r\n"
-                         "Extended range                                              +1\r\n"
-                         "]Physical                                                   +1DRT\r\n"
-                         "]Mana\r\n";
+// Two categories with plain and option-owning modifiers, two types, and a few hundred more
+// categories: a file of a size that makes any read of it per element show in the run's time.
+QByteArray rules()
+{
+    QByteArray bytes = "#Combat                                                     +1\r\n"
+                       "Area effect                                                 +1\r\n"
+                       "Damage\r\n"
+                       " Light                                                      +1\r\n"
+                       " Serious                                                    +3 +1DRT\r\n"
+                       "#Detection                                                  -1DRT\r\n"
+                       "Extended range                                              +1\r\n"
+                       "]Physical                                                   +1DRT\r\n"
+                       "]Mana\r\n";
+    for (int c = 0; c < 300; ++c) {
+        bytes += ("#C" + QByteArray::number(c).rightJustified(6, '0')).leftJustified(60) + "+1\r\n";
+        for (int m = 0; m < 8; ++m)
+            bytes += ("Modifier " + QByteArray::number(m)).leftJustified(60) + "+1 -1DRT\r\n";
+    }
+    return bytes;
+}
 
 struct Folder
 {
@@ -26,8 +36,9 @@ struct Folder
     bool ready = false;
     Folder()
     {
+        const QByteArray bytes = rules();
         QFile file(dir.filePath(QStringLiteral("GX2Mod.dat")));
-        ready = dir.isValid() && file.open(QIODevice::WriteOnly) && file.write(rules) == rules.size();
+        ready = dir.isValid() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 };
 
@@ -91,6 +102,11 @@ QString FuzzTargets::spellDocument(const std::uint8_t *data, std::size_t size)
             return QStringLiteral("a refused document changed the window");
         if (!loaded.message.contains(document))
             return QStringLiteral("the refusal does not name the file: ") + loaded.message;
+        // Nothing of the reason may vanish on screen, as a control character does.
+        for (const QChar c : loaded.message) {
+            if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+                return QStringLiteral("the refusal holds a control character: ") + loaded.message;
+        }
         return QString();
     }
     if (loaded.outcome != SpellCommands::Outcome::Done)

@@ -36,8 +36,9 @@ private slots:
         int inputs = 0;
         for (int t = 0; t < int(std::size(FuzzTargets::all)); ++t) {
             const QString name = QString::fromLatin1(FuzzTargets::all[t].name);
+            const QString inputFolder = QString::fromLatin1(FuzzTargets::all[t].inputs);
             for (const QString &folder : {QStringLiteral("fuzz/seeds/"), QStringLiteral("tests/fuzz-regressions/")}) {
-                const QDir dir(source.filePath(folder + name));
+                const QDir dir(source.filePath(folder + inputFolder));
                 for (const QString &file : dir.entryList(QDir::Files, QDir::Name)) {
                     const QString path = dir.filePath(file);
                     QTest::newRow(qPrintable(name + u'/' + folder.section(u'/', -2, -2) + u'/' + file))
