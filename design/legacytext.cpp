@@ -69,14 +69,14 @@ QByteArray toWindows1252(QStringView text)
 
 QString decodeUtf8OrWindows1252(const QByteArray &bytes, bool *wasLegacy)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    const bool legacy = utf8.hasError();
-    if (legacy)
-        text = fromWindows1252(bytes);
+    // Looked at before it is decoded, so an 8-bit file is decoded once, not twice.
+    const bool legacy = !QByteArrayView(bytes).isValidUtf8();
     if (wasLegacy)
         *wasLegacy = legacy;
-    return text;
+    if (legacy)
+        return fromWindows1252(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return utf8.decode(bytes);
 }
 
 QString decodeHonouringByteOrderMark(const QByteArray &bytes)

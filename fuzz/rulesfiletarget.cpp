@@ -10,12 +10,23 @@
 
 namespace {
 
-// How far one input is explored: enough to reach every handler, few enough that one input
-// stays well under the fuzzer's time limit.
-constexpr int categoriesTried = 4;
-constexpr int typesTried = 3;
-constexpr int modifiersTried = 8;
-constexpr int optionsTried = 4;
+// How far one input is explored: enough to reach every handler with the first, the last and
+// rows between them, few enough that the fuzzer tries many inputs a second rather than many
+// rows of one input.
+constexpr int categoriesTried = 2;
+constexpr int typesTried = 2;
+constexpr int modifiersTried = 4;
+constexpr int optionsTried = 2;
+
+// Up to `most` rows of a list of `count`, spread from the first to the last, in ascending order.
+QList<int> spreadRows(int count, int most)
+{
+    const int taken = std::min(count, most);
+    QList<int> rows;
+    for (int i = 0; i < taken; ++i)
+        rows.append(taken == 1 ? 0 : int(qint64(i) * (count - 1) / (taken - 1)));
+    return rows;
+}
 
 // One program folder for the whole run; each input overwrites its GX2Mod.dat. In memory where
 // the system offers a folder there: writing a file for every input is most of a run's work
@@ -68,18 +79,20 @@ QString exercise(Cantrix &model)
     if (QString broken = brokenInvariant(model, "StartDesign"); !broken.isEmpty())
         return broken;
 
-    for (int t = std::min(model.TypeCombo.count(), typesTried) - 1; t >= 0; --t)
-        model.TypeCombo.setSelectedIndex(t);
+    const QList<int> types = spreadRows(model.TypeCombo.count(), typesTried);
+    for (auto t = types.crbegin(); t != types.crend(); ++t)
+        model.TypeCombo.setSelectedIndex(*t);
     model.ForceText.setText(QStringLiteral("4"));
 
-    for (int c = std::min(model.CategoryCombo.count(), categoriesTried) - 1; c >= 0; --c) {
-        model.CategoryCombo.setSelectedIndex(c);
+    const QList<int> categories = spreadRows(model.CategoryCombo.count(), categoriesTried);
+    for (auto c = categories.crbegin(); c != categories.crend(); ++c) {
+        model.CategoryCombo.setSelectedIndex(*c);
         if (QString broken = brokenInvariant(model, "a category selection"); !broken.isEmpty())
             return broken;
-        for (int m = 0; m < std::min(model.Modifier1List.count(), modifiersTried); ++m) {
+        for (const int m : spreadRows(model.Modifier1List.count(), modifiersTried)) {
             model.Modifier1List.setSelectedIndex(m);
             model.userDoubleClickModifier(m);
-            for (int o = 0; o < std::min(model.Modifier2List.count(), optionsTried); ++o)
+            for (const int o : spreadRows(model.Modifier2List.count(), optionsTried))
                 model.userDoubleClickOption(o);
             if (QString broken = brokenInvariant(model, "modifier clicks"); !broken.isEmpty())
                 return broken;
