@@ -67,6 +67,10 @@ AuthorProfile decode(const QByteArray &bytes)
 QByteArray encode(const AuthorProfile &profile)
 {
     QByteArray bytes;
+    // A reader takes a byte-order mark off the front of the file; a name that itself begins
+    // with that character is written behind one, so it is the mark that goes, not the name's.
+    if (profile.name.startsWith(QChar(QChar::ByteOrderMark)))
+        bytes += "\xEF\xBB\xBF";
     for (const QString &value : {profile.name, profile.email, profile.url}) {
         bytes += asSingleLine(value).toUtf8();
         bytes += "\r\n";

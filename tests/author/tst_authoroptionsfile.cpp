@@ -64,6 +64,8 @@ private slots:
         QTest::newRow("three lines, CR LF each") << QStringLiteral("Ann") << QByteArray("Ann\r\nmail\r\nurl\r\n");
         QTest::newRow("UTF-8") << QStringLiteral("José") << QByteArray("Jos\xC3\xA9\r\nmail\r\nurl\r\n");
         QTest::newRow("blanks kept") << QStringLiteral(" Ann ") << QByteArray(" Ann \r\nmail\r\nurl\r\n");
+        QTest::newRow("a name beginning with a byte-order mark keeps it")
+            << QStringLiteral("\uFEFFAnn") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF""Ann\r\nmail\r\nurl\r\n");
         QTest::newRow("a line break cannot split a value")
             << QStringLiteral("A\r\nnn") << QByteArray("A  nn\r\nmail\r\nurl\r\n");
     }
@@ -73,6 +75,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QCOMPARE(AuthorOptionsFile::encode({name, QStringLiteral("mail"), QStringLiteral("url")}), bytes);
+        QCOMPARE(AuthorOptionsFile::decode(bytes).name, name.replace(u'\r', u' ').replace(u'\n', u' '));
     }
 
     void emptyProfileIsThreeEmptyLines()
