@@ -1,0 +1,80 @@
+// The program as whoever starts it sees it end: after the warning that its rules data file is
+// missing or unreadable, dismissed, it ends with a failure status, so a script or a desktop
+// that started it can tell it never ran.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Starts the program on a virtual X display, waits for the window titled $2, presses Enter on
+// it and prints the program's exit status, or "none" when no such window came.
+const char *const dismissAndReport = R"sh(
+"$1" >/dev/null 2>&1 &
+pid=$!
+i=0
+while [ $i -lt 300 ]; do
+    window=$(xdotool search --name "$2" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+    i=$((i + 1))
+done
+if [ -z "$window" ]; then
+    kill $pid 2>/dev/null
+    echo none
+    exit 0
+fi
+xdotool windowfocus --sync "$window" key Return
+wait $pid
+echo "status $?"
+)sh";
+
+} // namespace
+
+class TestProgramExit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fatalStartUpMessageEndsWithFailure_data()
+    {
+        QTest::addColumn<bool>("symlinkLoop");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("missing") << false << QStringLiteral("File Missing!");
+        QTest::newRow("unreadable") << true << QStringLiteral("File Unreadable!");
+    }
+
+    void fatalStartUpMessageEndsWithFailure()
+    {
+        QFETCH(bool, symlinkLoop);
+        QFETCH(QString, title);
+        for (const char *tool : {"xvfb-run", "xdotool"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("xvfb-run or xdotool is not installed");
+        }
+        // A copy of the program in a folder of its own: it looks for its rules beside itself.
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("Cantrix3"));
+        QVERIFY(QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program));
+        if (symlinkLoop)
+            QVERIFY(QFile::link(folder.filePath(QStringLiteral("GX2Mod.dat")), folder.filePath(QStringLiteral("GX2Mod.dat"))));
+
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("HOME"), folder.path());
+        run.setProcessEnvironment(environment);
+        run.start(QStringLiteral("xvfb-run"), {QStringLiteral("-a"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                QString::fromLatin1(dismissAndReport), QStringLiteral("sh"), program, title});
+        QVERIFY(run.waitForFinished(120000));
+        const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
+        QCOMPARE(said, QStringLiteral("status 1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramExit)
+#include "tst_programexit.moc"
