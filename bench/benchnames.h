@@ -12,8 +12,16 @@ inline constexpr auto parseSpellDocument = "ParseSpellDocument";
 inline constexpr auto mainWindow = "MainWindow shown";
 inline constexpr auto firstMainWindow = "MainWindow first shown";
 
+inline constexpr auto startUp = "Start-up";
+inline constexpr auto open = "Open";
+
 // The label of the rules data file that ships with the program.
 inline constexpr auto bundledLabel = "bundled";
+// Rules files of empty lines past and at the line limit, and a spell document of twenty
+// thousand category elements opened with the 1 MB rules file.
+inline constexpr auto emptyLines60MbLabel = "empty-60MB";
+inline constexpr auto emptyLinesAtLimitLabel = "empty-200K";
+inline constexpr auto categoryElementsLabel = "categories";
 inline constexpr auto spellLabel = "spell";
 inline constexpr auto windowLabel = "window";
 
@@ -35,6 +43,9 @@ inline constexpr Comparison comparisons[] = {
     {"LoadSpell", parseSpellDocument, 2.0, 0, false},
     {"SaveSpell", parseSpellDocument, 0, 0, false},
     {firstMainWindow, nullptr, 0, 150000, true},
+    // Whatever file a user hands it, the program starts, and opens a document, within 5 s.
+    {startUp, nullptr, 0, 5000000, true},
+    {open, parseSpellDocument, 0, 5000000, true},
     {mainWindow, nullptr, 0, 150000, true},
 };
 

@@ -9,28 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/mainwindow.h"
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
-#include "design/cantrix.h"
+#include "bench/shownwindow.h"
 
 namespace {
-
-// What the program does from main() to a window on screen, with a recording platform.
-struct ShownWindow
-{
-    explicit ShownWindow(RecordingPlatform &platform) : model(platform), window(model)
-    {
-        model.Form_Load();
-        window.show();
-        // The show becomes an expose and a first paint only once the events are handled.
-        QCoreApplication::processEvents();
-    }
-
-    Cantrix model;
-    MainWindow window;
-};
 
 void mainWindowShown(benchmark::State &state, RulesScene *scene)
 {

@@ -46,22 +46,32 @@ QString folderNotFile()
 
 #ifdef Q_OS_UNIX
 
-// Reads what is left of the open regular file `fd`, which measured `size` bytes, and never
-// more than `maxBytes`: a file that grows while it is read is refused like one that was too
-// large to begin with.
+// Reads the open regular file `fd`, which measured `size` bytes, and never more than
+// `maxBytes`: a file that grows while it is read is refused like one that was too large to
+// begin with.
 Contents readOpenFile(int fd, qint64 size, qint64 maxBytes)
 {
     constexpr qint64 growthStep = 64 * 1024;
     Contents contents;
-    QByteArray bytes(qsizetype(std::min(size, maxBytes)), Qt::Uninitialized);
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     qint64 got = 0;
     for (;;) {
         if (got == bytes.size()) {
-            bytes.resize(qsizetype(std::min(got + growthStep, maxBytes + 1)));
-            if (got == bytes.size()) {
+            // Whether the file grew since it was measured: one byte more tells, without
+            // making room for a whole step each time a file simply ends where it measured.
+            char probe = 0;
+            const ssize_t more = ::read(fd, &probe, 1);
+            if (more < 0 && errno == EINTR)
+                continue;
+            if (more <= 0)
+                break;
+            if (got + 1 > maxBytes) {
                 contents.error = tooLarge(maxBytes);
                 return contents;
             }
+            bytes.resize(qsizetype(std::min(got + growthStep, maxBytes + 1)));
+            bytes[got++] = probe;
+            continue;
         }
         const ssize_t read = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
         if (read < 0 && errno == EINTR)

@@ -1,0 +1,146 @@
+#include "bench/boundsbenchmarks.h"
+
+#include <memory>
+#include <optional>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesscene.h"
+#include "bench/shownwindow.h"
+#include "documents/spellcommands.h"
+
+namespace {
+
+constexpr int categoryElements = 20000;
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// A program folder whose rules data file of `lines` lines is a type, a category and then empty
+// lines, each of which the category would list as a modifier.
+struct EmptyLinesFolder
+{
+    explicit EmptyLinesFolder(qsizetype lines) : platform(folder.path())
+    {
+        const QByteArray rules = "]Type\n#Category\n" + QByteArray(lines - 2, '\n');
+        ready = folder.isValid() && writeFile(RulesFile::pathIn(folder.path()), rules);
+    }
+
+    QTemporaryDir folder;
+    RecordingPlatform platform;
+    bool ready = false;
+};
+
+// Start-up on 60 MB of empty lines: refused for its lines, told in one warning.
+void startUpPastTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
+{
+    for (auto _ : state) {
+        Cantrix model(scene->platform);
+        model.Form_Load();
+        if (!model.isClosed())
+            state.SkipWithError("the file was not refused");
+    }
+}
+
+// Start-up on the largest file of empty lines the limits accept, up to its window on screen.
+void startUpAtTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
+{
+    std::optional<ShownWindow> shown;
+    for (auto _ : state) {
+        shown.emplace(scene->platform);
+        state.PauseTiming();
+        if (shown->model.Modifier1List.count() != RulesFile::maxLines - 2)
+            state.SkipWithError("the category does not list every empty line");
+        shown.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// A document of twenty thousand category elements, as the commands and a bare XML reader read it.
+struct CategoryDocument
+{
+    explicit CategoryDocument(const QString &rulesFile)
+        : rules(QStringLiteral("categories"), rulesFile), commands(rules.model(), rules.platform())
+    {
+        path = rules.folderPath() + QStringLiteral("/categories.xml");
+        const QByteArray element = "<category value=\"" + rules.model().CategoryCombo.row(rules.category()).toUtf8() + "\"/>";
+        ready = rules.error().isEmpty() && writeFile(path, "<common>" + element.repeated(categoryElements) + "</common>");
+    }
+
+    RulesScene rules;
+    SpellCommands commands;
+    QString path;
+    bool ready = false;
+};
+
+void openCategoryDocument(benchmark::State &state, CategoryDocument *scene)
+{
+    for (auto _ : state) {
+        if (scene->commands.LoadSpell(scene->path).outcome != SpellCommands::Outcome::Done)
+            state.SkipWithError("the document did not open");
+    }
+    state.counters["bytes"] = double(QFile(scene->path).size());
+}
+
+void parseCategoryDocument(benchmark::State &state, CategoryDocument *scene)
+{
+    for (auto _ : state) {
+        QFile file(scene->path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot read the document");
+            return;
+        }
+        QXmlStreamReader reader(file.readAll());
+        while (!reader.atEnd()) {
+            if (reader.readNext() == QXmlStreamReader::StartElement)
+                benchmark::DoNotOptimize(reader.attributes().size());
+        }
+    }
+}
+
+template <typename Scene>
+void add(const std::string &name, void (*run)(benchmark::State &, Scene *), Scene *scene)
+{
+    benchmark::RegisterBenchmark(name.c_str(), run, scene)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3)
+        ->ComputeStatistics(RatioReporter::statistic, RatioReporter::fastest);
+}
+
+} // namespace
+
+void registerBoundsBenchmarks(const QString &oneMegabyteRules)
+{
+    static std::unique_ptr<EmptyLinesFolder> pastLimit;
+    pastLimit = std::make_unique<EmptyLinesFolder>(60 * 1000 * 1000 - 14); // 60 MB
+    static std::unique_ptr<EmptyLinesFolder> atLimit;
+    atLimit = std::make_unique<EmptyLinesFolder>(RulesFile::maxLines);
+    if (pastLimit->ready && atLimit->ready) {
+        add(std::string(BenchNames::emptyLines60MbLabel) + '/' + BenchNames::startUp, startUpPastTheLineLimit,
+            pastLimit.get());
+        add(std::string(BenchNames::emptyLinesAtLimitLabel) + '/' + BenchNames::startUp, startUpAtTheLineLimit,
+            atLimit.get());
+    }
+    if (oneMegabyteRules.isEmpty())
+        return;
+    static std::unique_ptr<CategoryDocument> document;
+    document = std::make_unique<CategoryDocument>(oneMegabyteRules);
+    if (!document->ready) {
+        qWarning("Skipping the Open of category elements: %s", qPrintable(document->rules.error()));
+        return;
+    }
+    const std::string prefix = std::string(BenchNames::categoryElementsLabel) + '/';
+    add(prefix + BenchNames::parseSpellDocument, parseCategoryDocument, document.get());
+    add(prefix + BenchNames::open, openCategoryDocument, document.get());
+}
