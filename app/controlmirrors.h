@@ -27,7 +27,7 @@ public:
     ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr);
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after an undo, or if the widget lost step.
     void showModel();
     void showSelection();
     void userChose(int row);
@@ -54,7 +54,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after an undo, or if the widget lost step.
     void showModel();
     void showSelection();
     void userSelectionChanged();
