@@ -28,7 +28,7 @@ void RulesProblemsView::showCount()
     const RulesCheck::Report &report = m_problems->report();
     const int count = m_problems->count();
     if (!report.readable)
-        m_count->setText(tr("The rules data could not be checked (%1)").arg(report.error));
+        m_count->setText(tr("The rules data cannot be read (%1)").arg(report.error));
     else if (count == 0)
         m_count->setText(tr("Rules data checked: no problems"));
     else if (count == 1)

@@ -7,8 +7,8 @@
 class Cantrix;
 
 // The problems of the rules data file the design window reads, checked again each time the
-// window starts a design from it (start-up and New), so what the window reports is the file
-// as it is now. The window shows the count and the list; this class decides them.
+// window starts a design from it (start-up and New) or finds it unreadable, so what the window
+// reports is the file as it is now. The window shows the count and the list; this class decides them.
 class RulesProblems final : public QObject
 {
     Q_OBJECT

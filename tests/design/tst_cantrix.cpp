@@ -113,14 +113,32 @@ private slots:
         QVERIFY(w.cantrix.isClosed());
     }
 
-    void newWithoutRulesFileClosesTheWindow()
+    void newWithoutRulesFileKeepsTheSpell()
     {
         Window w;
-        w.cantrix.Form_Load();
-        QFile::remove(w.cantrix.rulesFilePath());
-        w.cantrix.mnuNew_Click();
+        Cantrix &c = w.cantrix;
+        c.Form_Load();
+        w.doubleClickModifier(QStringLiteral("Zap"));
+        c.NameText.setText(QStringLiteral("Unsaved"));
+        const QStringList summary = c.Summary2List.rows();
+        QSignalSpy unreadable(&c, &Cantrix::rulesUnreadable);
+        QFile::remove(c.rulesFilePath());
+
+        QVERIFY(!c.startNew());
         QCOMPARE(w.platform.warnings.size(), 1);
-        QVERIFY(w.cantrix.isClosed());
+        QCOMPARE(w.platform.warnings[0].title, QStringLiteral("File Missing!"));
+        QVERIFY(w.platform.warnings[0].text.startsWith(QLatin1String(Cantrix::missingRulesText)));
+        QVERIFY(w.platform.warnings[0].text.contains(QDir::toNativeSeparators(w.dir.path())));
+        QVERIFY(!c.isClosed());
+        QCOMPARE(w.platform.closeCount, 0);
+        QCOMPARE(unreadable.count(), 1);
+        QCOMPARE(c.NameText.text(), QStringLiteral("Unsaved"));
+        QCOMPARE(c.Summary2List.rows(), summary);
+
+        RulesFixture::write(w.dir.path(), standardRules());
+        c.mnuNew_Click();
+        QCOMPARE(c.NameText.text(), QString());
+        QVERIFY(c.Summary2List.rows().isEmpty());
     }
 
     void noCategoryOrTypeLeavesAnUsableEmptyWindow()

@@ -1,0 +1,86 @@
+#include "design/spellhistory.h"
+
+#include <QScopedValueRollback>
+
+#include "design/cantrix.h"
+
+SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
+    : QObject(parent), m_window(window), m_current(SpellSnapshot::of(window))
+{
+    for (ListControl *list : window.lists())
+        connect(list, &ListControl::changed, this, &SpellHistory::noteChange);
+    for (TextControl *text : {&window.NameText, &window.ForceText, &window.DrainText, &window.DescriptionText,
+                              &window.Text2})
+        connect(text, &TextControl::changed, this, &SpellHistory::noteChange);
+    connect(&window, &Cantrix::designStarted, this, [this] {
+        m_designStarted = true;
+        noteChange();
+    });
+}
+
+void SpellHistory::noteChange()
+{
+    if (m_restoring || m_pending)
+        return;
+    m_pending = true;
+    emit changePending();
+}
+
+void SpellHistory::settle()
+{
+    m_pending = false;
+    const bool designStarted = std::exchange(m_designStarted, false);
+    SpellSnapshot now = SpellSnapshot::of(m_window);
+    if (now == m_current)
+        return;
+
+    if (m_hasDesign && !now.sameSpell(m_current)) {
+        const TextControl *typed = designStarted ? nullptr : now.typedField(m_window, m_current);
+        if (!typed || typed != m_typingIn) {
+            m_undo.push_back(std::move(m_current));
+            if (int(m_undo.size()) > maxSteps)
+                m_undo.pop_front();
+        }
+        m_typingIn = typed;
+        m_redo.clear();
+    } else {
+        // Anything else the user did in between ends a run of typing.
+        m_typingIn = nullptr;
+    }
+    m_hasDesign = m_hasDesign || designStarted;
+    m_current = std::move(now);
+    emit settled();
+}
+
+void SpellHistory::undo()
+{
+    settle(); // an action not settled yet is the step to undo
+    if (m_undo.empty())
+        return;
+    m_redo.push_back(std::move(m_current));
+    SpellSnapshot before = std::move(m_undo.back());
+    m_undo.pop_back();
+    show(std::move(before));
+}
+
+void SpellHistory::redo()
+{
+    settle();
+    if (m_redo.empty())
+        return;
+    m_undo.push_back(std::move(m_current));
+    SpellSnapshot after = std::move(m_redo.back());
+    m_redo.pop_back();
+    show(std::move(after));
+}
+
+void SpellHistory::show(SpellSnapshot snapshot)
+{
+    {
+        const QScopedValueRollback restoring(m_restoring, true);
+        m_window.restore(snapshot);
+    }
+    m_current = std::move(snapshot);
+    m_typingIn = nullptr;
+    emit settled();
+}
