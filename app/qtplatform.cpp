@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "shell/programinfo.h"
+
 void QtPlatform::setMainWindow(QMainWindow *window)
 {
     m_mainWindow = window;
@@ -23,6 +25,11 @@ QString QtPlatform::programDirectory() const
 QString QtPlatform::userConfigDirectory() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QString QtPlatform::userDataDirectory() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 QDate QtPlatform::today() const
@@ -43,6 +50,12 @@ QWidget *QtPlatform::dialogParent() const
 void QtPlatform::showWarning(const QString &title, const QString &text)
 {
     QMessageBox::warning(dialogParent(), title, text, QMessageBox::Ok);
+}
+
+bool QtPlatform::ask(const QString &title, const QString &text)
+{
+    return QMessageBox::question(dialogParent(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 void QtPlatform::showStatus(const QString &text)
@@ -68,6 +81,18 @@ void QtPlatform::exitProgram()
     QCoreApplication::exit(0);
 }
 
+void QtPlatform::showDocument(const QString &path, bool modified)
+{
+    if (!m_mainWindow)
+        return;
+    // The title names the file, with the place holder Qt turns into the modified marker; the
+    // file path lets the desktop offer the file itself (a proxy icon, a recent-documents list).
+    m_mainWindow->setWindowFilePath(path);
+    m_mainWindow->setWindowTitle(path.isEmpty() ? ProgramInfo::title()
+                                                : tr("%1[*] - %2").arg(QFileInfo(path).fileName(), ProgramInfo::title()));
+    m_mainWindow->setWindowModified(modified);
+}
+
 std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
 {
     QFileDialog dialog(dialogParent(), request.title);
@@ -77,6 +102,9 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // Whether a file may be replaced is the command's to ask: saving again to the spell's own
+    // file asks nothing.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
     } else {

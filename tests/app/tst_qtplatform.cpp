@@ -1,6 +1,8 @@
 // The desktop side of the window model on Qt: what it tells the user in passing must be
 // readable in the main window's status bar.
+#include <QDir>
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/qtplatform.h"
 #include "design/cantrix.h"
+#include "shell/programinfo.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -47,6 +50,22 @@ private slots:
         const auto *count = window.findChild<QLabel *>(QStringLiteral("lblRulesProblems"));
         QVERIFY(count);
         QVERIFY(count->isVisible());
+    }
+
+    void titleNamesTheDocumentWithTheModifiedMarker()
+    {
+        QMainWindow window;
+        window.setWindowTitle(ProgramInfo::title());
+        QtPlatform platform;
+        platform.setMainWindow(&window);
+        const QString path = QDir::temp().filePath(QStringLiteral("Bolt.xml"));
+        platform.showDocument(path, true);
+        QCOMPARE(window.windowFilePath(), path);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Bolt.xml[*] - ") + ProgramInfo::title());
+        QVERIFY(window.isWindowModified());
+        platform.showDocument(QString(), false);
+        QCOMPARE(window.windowTitle(), ProgramInfo::title());
+        QVERIFY(!window.isWindowModified());
     }
 };
 

@@ -299,6 +299,12 @@ private slots:
                                     << QStringLiteral("line 5");
         QTest::newRow("not XML") << QStringLiteral("junk.xml") << QByteArray("\x01\x02GX2\xFF\xFE\x00junk", 11)
                                  << QStringLiteral("line 1");
+        QTest::newRow("a web page") << QStringLiteral("page.xml")
+                                    << QByteArray("<html><body><p>Not a spell</p></body></html>")
+                                    << QStringLiteral("is not a spell document: its outermost element is <html>");
+        QTest::newRow("nothing a spell is made of")
+            << QStringLiteral("other.xml") << QByteArray("<common><generation system='GX2'/><notes/></common>")
+            << QStringLiteral("is not a spell document: it holds nothing");
         QTest::newRow("declares entities")
             << QStringLiteral("entities.xml")
             << QByteArray("<!DOCTYPE common [<!ENTITY a 'aaaaaaaaaa'>]>\n<common><itemdef name='&a;'/></common>")
@@ -347,18 +353,89 @@ private slots:
         QVERIFY2(message.contains(reasonPart), qPrintable(message));
     }
 
-    void rulesFileMissingClosesTheWindowAndEndsTheLoad()
+    void rulesFileMissingKeepsTheSpellOnScreen()
     {
         QVERIFY(writeBytes(path(QStringLiteral("spell.xml")), "<common><itemdef name='Loaded'/></common>"));
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
         QVERIFY(QFile::remove(path(QStringLiteral("GX2Mod.dat"))));
 
-        const SpellCommands::Result result = m_commands->LoadSpell(path(QStringLiteral("spell.xml")));
-        QCOMPARE(result.outcome, SpellCommands::Outcome::WindowClosed);
-        QVERIFY(m_window->isClosed());
-        QCOMPARE(m_platform->closeCount, 1);
+        m_commands->openFile(path(QStringLiteral("spell.xml")));
+        QVERIFY(WindowSnapshot(*m_window) == before);
+        QCOMPARE(m_platform->closeCount, 0);
         QCOMPARE(m_platform->warnings.size(), 1);
         QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
-        QCOMPARE(m_window->NameText.text(), QString());
+        QVERIFY(m_commands->documentPath().isEmpty());
+
+        QVERIFY(RulesFixture::write(m_dir->path(), rules()));
+        m_commands->openFile(path(QStringLiteral("spell.xml")));
+        QCOMPARE(m_window->NameText.text(), QStringLiteral("Loaded"));
+        QCOMPARE(m_commands->documentPath(), path(QStringLiteral("spell.xml")));
+    }
+
+    void choicesTheRulesLackAreTold_data()
+    {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("category") << QStringLiteral("category")
+                                  << QStringLiteral("no category for \"Illusion Spell\": the spell shows \"Combat\"");
+        QTest::newRow("type") << QStringLiteral("type")
+                              << QStringLiteral("no type for \"Illusion Spell\": the spell shows \"Physical\"");
+    }
+
+    void choicesTheRulesLackAreTold()
+    {
+        QFETCH(QString, element);
+        QFETCH(QString, told);
+        composeCombatSpell(*m_window);
+        const QString drain = m_window->DrainText.text();
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome == SpellCommands::Outcome::Done);
+        QByteArray document = fileBytes(path(QStringLiteral("spell.xml")));
+        const QByteArray stored = element == u"category" ? "\"Combat Spell\"" : "\"Physical Spell\"";
+        document.replace(stored, "\"Illusion Spell\"");
+        QVERIFY(writeBytes(path(QStringLiteral("illusion.xml")), document));
+
+        m_commands->openFile(path(QStringLiteral("illusion.xml")));
+        QCOMPARE(m_window->DrainText.text(), drain); // as stored, until the next change
+        QCOMPARE(m_platform->warnings.size(), 1);
+        const QString message = m_platform->warnings.at(0).text;
+        QVERIFY2(message.contains(told), qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path(QStringLiteral("illusion.xml")))), qPrintable(message));
+    }
+
+    void saveAsksOnlyBeforeReplacingAnotherFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        // opened.xml was opened last; other.xml exists too.
+        QTest::newRow("the file opened") << QStringLiteral("opened.xml") << false << false << true;
+        QTest::newRow("a new file") << QStringLiteral("new.xml") << false << false << true;
+        QTest::newRow("another file, replaced") << QStringLiteral("other.xml") << true << true << true;
+        QTest::newRow("another file, kept") << QStringLiteral("other.xml") << false << true << false;
+    }
+
+    void saveAsksOnlyBeforeReplacingAnotherFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("opened.xml"))).outcome == SpellCommands::Outcome::Done);
+        QVERIFY(writeBytes(path(QStringLiteral("other.xml")), "<common>other</common>"));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("opened.xml")));
+        m_commands->mnuOpen_Click();
+        m_window->NameText.setText(QStringLiteral("Changed"));
+
+        m_platform->questionAnswers.enqueue(answer);
+        m_platform->dialogAnswers.enqueue(path(target));
+        m_commands->mnuSave_Click();
+        QCOMPARE(m_platform->questions.size(), asked ? 1 : 0);
+        if (asked)
+            QVERIFY(m_platform->questions.at(0).text.contains(QDir::toNativeSeparators(path(target))));
+        QCOMPARE(fileBytes(path(target)).contains("name=\"Changed\""), written);
+        QCOMPARE(m_commands->documentPath(), path(written ? target : QStringLiteral("opened.xml")));
     }
 };
 
