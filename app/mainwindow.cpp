@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -77,6 +78,26 @@ Widget *field(QWidget *form, const char *name, int left, int top, int width, int
     return widget;
 }
 
+// Undo and Redo belong to the window: a text field's own undo would step through texts the
+// model no longer holds once the window has been put back. The field leaves those keys to the
+// Edit menu by not claiming them.
+class WindowUndoKeys final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
@@ -134,6 +155,10 @@ void MainWindow::createControls(QWidget *form)
         combo->view()->setPalette(rows);
     }
 
+    auto *undoKeys = new WindowUndoKeys(this);
+    for (QWidget *typed : std::initializer_list<QWidget *>{nameText, forceText, descriptionText})
+        typed->installEventFilter(undoKeys);
+
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));
     descriptionText->setTabChangesFocus(true);
@@ -183,12 +208,20 @@ void MainWindow::createMenus()
     m_mnuNew = addCommand(file, "mnuNew", tr("&New"));
     m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."));
     m_mnuSave = addCommand(file, "mnuSave", tr("&Save"));
+    m_mnuRestoreLastSpell = addCommand(file, "mnuRestoreLastSpell", tr("&Restore Last Spell"));
     m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
     m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     m_mnuOptions = addCommand(file, "mnuOptions", tr("&Options..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_mnuExit = addCommand(file, "mnuExit", tr("E&xit"));
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_mnuUndo = addCommand(edit, "mnuUndo", tr("&Undo"));
+    m_mnuUndo->setShortcut(QKeySequence::Undo);
+    m_mnuRedo = addCommand(edit, "mnuRedo", tr("&Redo"));
+    m_mnuRedo->setShortcut(QKeySequence::Redo);
 
     QMenu *rules = menuBar()->addMenu(tr("&Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));

@@ -25,10 +25,13 @@ public:
     QAction *mnuNew() const { return m_mnuNew; }
     QAction *mnuOpen() const { return m_mnuOpen; }
     QAction *mnuSave() const { return m_mnuSave; }
+    QAction *mnuRestoreLastSpell() const { return m_mnuRestoreLastSpell; }
     QAction *mnuExportCard() const { return m_mnuExportCard; }
     QAction *mnuPrint() const { return m_mnuPrint; }
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
+    QAction *mnuUndo() const { return m_mnuUndo; }
+    QAction *mnuRedo() const { return m_mnuRedo; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
@@ -43,10 +46,13 @@ private:
     QAction *m_mnuNew = nullptr;
     QAction *m_mnuOpen = nullptr;
     QAction *m_mnuSave = nullptr;
+    QAction *m_mnuRestoreLastSpell = nullptr;
     QAction *m_mnuExportCard = nullptr;
     QAction *m_mnuPrint = nullptr;
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
+    QAction *m_mnuUndo = nullptr;
+    QAction *m_mnuRedo = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;

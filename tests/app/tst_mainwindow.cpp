@@ -17,6 +17,7 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 using RulesFixture::withTokens;
 
@@ -356,7 +357,7 @@ private slots:
         QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) ] L"));
     }
 
-    void menusHaveTheirCaptionsAndNoShortcuts()
+    void menusHaveTheirCaptionsAndOnlyUndoAndRedoShortcuts()
     {
         Fixture f;
         const QList<QAction *> menus = f.window.menuBar()->actions();
@@ -365,13 +366,16 @@ private slots:
             captions.append(menuAction->text());
             for (QAction *command : menuAction->menu()->actions()) {
                 captions.append(command->isSeparator() ? QStringLiteral("-") : command->text());
-                QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
+                const QKeySequence standard = command == f.window.mnuUndo()   ? QKeySequence(QKeySequence::Undo)
+                                              : command == f.window.mnuRedo() ? QKeySequence(QKeySequence::Redo)
+                                                                              : QKeySequence();
+                QVERIFY2(command->shortcut() == standard, qPrintable(command->text()));
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
-                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
-                                        "Show Rules &Problems...", "&Help", "Help &Index",
-                                        "&About..."}));
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "&Restore Last Spell",
+                                        "Export Spell &Card...", "&Print...", "-", "&Options...", "-", "E&xit",
+                                        "&Edit", "&Undo", "&Redo", "&Rules", "Show Rules &Problems...", "&Help",
+                                        "Help &Index", "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
@@ -381,6 +385,59 @@ private slots:
             names.append(action->objectName());
         QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
                                      "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void undoAndRedoPutTheWidgetsBack()
+    {
+        Fixture f;
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto *name = f.widget<QLineEdit>("NameText");
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
+        QCoreApplication::processEvents(); // the event loop settles each action into a step
+        name->setFocus();
+        QTest::keyClicks(name, "Spark");
+        QCoreApplication::processEvents();
+
+        // The field leaves the key to the window: the whole name goes, as one step.
+        QTest::keySequence(name, QKeySequence::Undo);
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(widgetRows(summary), QStringList({"Plain"}));
+        f.window.mnuUndo()->trigger();
+        QCOMPARE(widgetRows(summary), QStringList());
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        QVERIFY(f.window.mnuRedo()->isEnabled());
+    }
+
+    void redoPutsTheStepBackOnScreen()
+    {
+        Fixture f;
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 2);
+        QCoreApplication::processEvents();
+        f.window.mnuUndo()->trigger();
+        f.window.mnuRedo()->trigger();
+        QCOMPARE(widgetRows(f.widget<QListWidget>("Summary2List")), QStringList({"Other"}));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) -1] L"));
+        QVERIFY(!f.window.mnuRedo()->isEnabled());
+    }
+
+    void restoreLastSpellOpensTheDraft()
+    {
+        Fixture f(testRules(), false);
+        f.platform.setUserDataDirectory(f.dir.filePath(QStringLiteral("data")));
+        QVERIFY(QDir().mkpath(f.platform.userDataDirectory()));
+        QVERIFY(TestFiles::writeBytes(f.platform.userDataDirectory() + QStringLiteral("/last-spell.xml"),
+                                      "<common><date creation='' lastmod='March 06, 2001'/><itemdef name='Kept'/>"
+                                      "<category value='Beta Spell' modifier='+2 +1DRT'/></common>"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
+        f.cantrix.Form_Load();
+        QVERIFY(f.window.mnuRestoreLastSpell()->isEnabled());
+        f.window.mnuRestoreLastSpell()->trigger();
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QStringLiteral("Kept"));
+        QCOMPARE(f.widget<QComboBox>("CategoryCombo")->currentText(), QStringLiteral("Beta"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
     }
 
     void cardCommandsHaveAccessKeysOfTheirOwn()
