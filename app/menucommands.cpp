@@ -51,7 +51,9 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     // However the program ends (Exit, the window closed, the session over), an unsaved spell is kept.
     const auto keepDraft = [this] { m_draft->keep(); };
     connect(qApp, &QCoreApplication::aboutToQuit, m_draft, keepDraft);
+#if QT_CONFIG(sessionmanager)
     connect(qApp, &QGuiApplication::commitDataRequest, m_draft, keepDraft);
+#endif
 }
 
 void MenuCommands::showHistory(MainWindow &window)

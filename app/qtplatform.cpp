@@ -8,9 +8,22 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include "shell/programinfo.h"
+
+namespace {
+
+void showStatusIn(QStatusBar *bar, const QString &text)
+{
+    if (text.isEmpty())
+        bar->clearMessage();
+    else
+        bar->showMessage(text);
+}
+
+} // namespace
 
 void QtPlatform::setMainWindow(QMainWindow *window)
 {
@@ -49,23 +62,31 @@ QWidget *QtPlatform::dialogParent() const
 
 void QtPlatform::showWarning(const QString &title, const QString &text)
 {
-    QMessageBox::warning(dialogParent(), title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialogParent());
+    // Messages quote file names and documents word for word: nothing in them is markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool QtPlatform::ask(const QString &title, const QString &text)
 {
-    return QMessageBox::question(dialogParent(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::showStatus(const QString &text)
 {
     if (!m_mainWindow)
         return;
-    if (text.isEmpty())
-        m_mainWindow->statusBar()->clearMessage();
+    // A status bar hides what a message covers only while it is on screen: a message given
+    // before the window is first shown (a note at start-up) waits for the event loop, which
+    // starts once the window is shown.
+    if (m_mainWindow->isVisible())
+        showStatusIn(m_mainWindow->statusBar(), text);
     else
-        m_mainWindow->statusBar()->showMessage(text);
+        QTimer::singleShot(0, m_mainWindow->statusBar(), [bar = m_mainWindow->statusBar(), text] { showStatusIn(bar, text); });
 }
 
 void QtPlatform::closeMainWindow()

@@ -40,10 +40,11 @@ void SpellDraft::announce()
     if (m_platform.userDataDirectory().isEmpty() || !QFileInfo::exists(draft))
         return;
     QString kept;
-    if (const std::optional<QString> reason = SpellCommands::checkDocument(draft, &kept)) {
+    if (SpellCommands::checkDocument(draft, &kept)) {
         setAside();
-        m_platform.showStatus(tr("The spell kept when Cantrix last ended cannot be read and is ignored: %1")
-                                  .arg(*reason));
+        // Short enough for the status bar; the file set aside is there for whoever wants to know more.
+        m_platform.showStatus(tr("The spell kept at the last exit cannot be read and was set aside as %1.")
+                                  .arg(QLatin1String(damagedFileName)));
         m_noteShown = true;
         return;
     }

@@ -1,8 +1,11 @@
 // The desktop side of the window model on Qt: what it tells the user in passing must be
 // readable in the main window's status bar.
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +53,42 @@ private slots:
         const auto *count = window.findChild<QLabel *>(QStringLiteral("lblRulesProblems"));
         QVERIFY(count);
         QVERIFY(count->isVisible());
+    }
+
+    void statusGivenBeforeTheWindowIsShownCoversTheBar()
+    {
+        QTemporaryDir dir;
+        RulesFixture::write(dir.path(), {withTokens("]Mana", "+1"), withTokens("#Alpha", "+1")});
+        RecordingPlatform recording(dir.path());
+        Cantrix cantrix(recording);
+        MainWindow window(cantrix);
+        QtPlatform platform;
+        platform.setMainWindow(&window);
+        cantrix.Form_Load();
+        platform.showStatus(QStringLiteral("A spell can be restored"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(window.statusBar()->currentMessage(), QStringLiteral("A spell can be restored"));
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("lblRulesProblems"))->isVisible());
+    }
+
+    void messagesShowFileNamesAndMarkupAsWritten()
+    {
+        QtPlatform platform;
+        QStringList shown;
+        const auto readAndClose = [&shown] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown.append(box->textFormat() == Qt::PlainText ? box->text() : QString());
+            box->done(QMessageBox::No);
+        };
+        const QString text = QStringLiteral("<b>page</b>.xml is not a spell document: its outermost element is <html>");
+        QTimer::singleShot(0, this, readAndClose);
+        platform.showWarning(QStringLiteral("Spell Not Opened"), text);
+        QTimer::singleShot(0, this, readAndClose);
+        QVERIFY(!platform.ask(QStringLiteral("Replace File?"), text));
+        QCOMPARE(shown, QStringList({text, text}));
     }
 
     void titleNamesTheDocumentWithTheModifiedMarker()
