@@ -32,6 +32,8 @@ inline constexpr Comparison comparisons[] = {
     {"Modifier1List_Click", readRulesFile, 1.5, 0, false},
     {"Modifier1List_DblClick", readRulesFile, 1.5, 0, false},
     {"CalculateDrain", nullptr, 0, 0, false},
+    // Snapshot and restore of the whole window, a spell with thirteen summary rows.
+    {"UndoStep", nullptr, 0, 0, false},
     {"LoadSpell", parseSpellDocument, 2.0, 0, false},
     {"SaveSpell", parseSpellDocument, 0, 0, false},
     {firstMainWindow, nullptr, 0, 150000, true},
