@@ -16,7 +16,7 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     // when it goes. A permanent label beside it would leave the message no room at all.
     m_count = new QLabel(window);
     m_count->setObjectName(QStringLiteral("lblRulesProblems"));
-    // The window keeps its designed size: a long text is cut short, and its tooltip shows it whole.
+    // A long text is cut short rather than widen the window; its tooltip shows it whole.
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     window->statusBar()->addWidget(m_count, 1);
 
@@ -27,7 +27,9 @@ void RulesProblemsView::showCount()
 {
     const RulesCheck::Report &report = m_problems->report();
     const int count = m_problems->count();
-    if (!report.readable)
+    if (m_problems->isMissing())
+        m_count->setText(tr("%1 is missing: there is no rules data to check").arg(QString::fromLatin1(RulesFile::fileName)));
+    else if (!report.readable)
         m_count->setText(tr("The rules data could not be checked (%1)").arg(report.error));
     else if (count == 0)
         m_count->setText(tr("Rules data checked: no problems"));
@@ -45,6 +47,7 @@ void RulesProblemsView::showList()
 {
     if (!m_dialog) {
         m_dialog = new RulesProblemsDialog(m_window);
+        connect(m_dialog, &RulesProblemsDialog::checkAgainRequested, m_problems, &RulesProblems::check);
         m_dialog->showReport(m_cantrix.rulesFilePath(), m_problems->report());
     }
     m_dialog->show();

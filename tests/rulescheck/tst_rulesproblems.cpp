@@ -1,5 +1,8 @@
-// The rules problems the window reports: checked at start-up and again on New, so a file
-// mended in between reports what it holds now.
+// The rules problems the window reports: checked at start-up, on New and whenever the file
+// changes, so a file mended in between reports what it holds now.
+#include <filesystem>
+
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +47,56 @@ private slots:
         QCOMPARE(checked.count(), 2);
         QCOMPARE(problems.count(), 0);
         QVERIFY(problems.report().readable);
+    }
+
+    void aChangedFileIsCheckedAgainAndTheSpellStays_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("written in place") << "in place";
+        QTest::newRow("replaced, as editors save") << "replaced";
+        QTest::newRow("removed") << "removed";
+        QTest::newRow("removed and put back") << "put back";
+    }
+
+    void aChangedFileIsCheckedAgainAndTheSpellStays()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        QVERIFY(RulesFixture::write(dir.path(), rulesWithTwoProblems));
+        RecordingPlatform platform(dir.path());
+        Cantrix cantrix(platform);
+        RulesProblems problems(cantrix);
+        cantrix.Form_Load();
+        cantrix.NameText.setText(QStringLiteral("Spark"));
+        cantrix.userDoubleClickModifier(0);
+        const QStringList spell = cantrix.Summary2List.rows();
+        QCOMPARE(problems.count(), 2);
+
+        const QString path = cantrix.rulesFilePath();
+        if (how == u"in place") {
+            QVERIFY(RulesFixture::write(dir.path(), cleanRules));
+        } else if (how == u"replaced") {
+            // A new file renamed over the old one in one step, as QSaveFile and editors do.
+            QTemporaryDir other(dir.filePath(QStringLiteral("new-XXXXXX")));
+            QVERIFY(RulesFixture::write(other.path(), cleanRules));
+            std::filesystem::rename(other.filePath(QStringLiteral("GX2Mod.dat")).toStdString(), path.toStdString());
+        } else {
+            QVERIFY(QFile::remove(path));
+            if (how == u"put back") {
+                QTRY_VERIFY(problems.isMissing());
+                QVERIFY(RulesFixture::write(dir.path(), cleanRules));
+            }
+        }
+        if (how == u"removed") {
+            QTRY_VERIFY(problems.isMissing());
+            QVERIFY(!problems.report().readable);
+        } else {
+            QTRY_VERIFY(problems.report().readable && problems.count() == 0);
+            QVERIFY(!problems.isMissing());
+        }
+        QCOMPARE(cantrix.NameText.text(), QStringLiteral("Spark"));
+        QCOMPARE(cantrix.Summary2List.rows(), spell);
+        QVERIFY(!cantrix.isClosed());
     }
 
     void noCheckWhenTheRulesAreMissing()
