@@ -1,16 +1,23 @@
 // The main window as a user meets it: clicks, keys and typing on the real widgets reach the
 // window model, the widgets show what the model holds afterwards, and changes the model makes
 // by itself never come back to it as if the user had made them.
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMap>
+#include <QMimeData>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "app/mainwindow.h"
 #include "controls/arbutton/arbutton.h"
@@ -106,6 +113,12 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The recent spells go to a settings file of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void showsTheModelAfterLoading()
     {
         Fixture f;
@@ -203,7 +216,10 @@ private slots:
         QCOMPARE(widgetRows(options), QStringList({"First", "Second"}));
 
         options->setFocus();
-        QTest::keyClick(options, Qt::Key_Down); // onto "First" from no current row
+        // A list given the focus makes its first row current, unselected; Down selects that row.
+        options->selectionModel()->setCurrentIndex(options->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(options, Qt::Key_Down);
+        QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 0);
         QTest::keyClick(options, Qt::Key_Down);
         QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 1);
         QTest::keyClick(options, Qt::Key(key));
@@ -215,8 +231,16 @@ private slots:
         QCOMPARE(f.cantrix.Summary2List.rows(), QStringList({"Choice: Second", "Other"}));
     }
 
+    void removeCommandRemovesTheSelectedSummaryRow_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Remove button") << false;
+        QTest::newRow("Delete key") << true;
+    }
+
     void removeCommandRemovesTheSelectedSummaryRow()
     {
+        QFETCH(bool, byKey);
         Fixture f;
         auto *summary = f.widget<QListWidget>("Summary2List");
         f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
@@ -225,7 +249,13 @@ private slots:
 
         f.clickRow(summary, 0);
         QCOMPARE(f.cantrix.Summary2List.selectedIndex(), 0);
-        QTest::mouseClick(f.widget<ARButton>("RemoveCommand"), Qt::LeftButton);
+        if (byKey) {
+            QVERIFY(QTest::qWaitForWindowActive(&f.window));
+            summary->setFocus();
+            QTest::keyClick(summary, Qt::Key_Delete);
+        } else {
+            QTest::mouseClick(f.widget<ARButton>("RemoveCommand"), Qt::LeftButton);
+        }
         QCOMPARE(widgetRows(summary), QStringList({"Other"}));
         QCOMPARE(f.cantrix.Summary2List1.rows(), QStringList({"-1DRT"}));
         // The removed row was selected: the view shows no selection, as the model has none.
@@ -356,21 +386,30 @@ private slots:
         QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) ] L"));
     }
 
-    void menusHaveTheirCaptionsAndNoShortcuts()
+    void menusHaveTheirCaptionsAndTheDesktopsKeys()
     {
         Fixture f;
         const QList<QAction *> menus = f.window.menuBar()->actions();
+        // The desktop's own keys, where it has them: Ctrl+Q to quit is a Linux desktop's, not Windows'.
+        const QMap<QString, QKeySequence::StandardKey> standard = {
+            {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},
+            {"mnuSave", QKeySequence::Save},   {"mnuPrint", QKeySequence::Print},
+            {"mnuExit", QKeySequence::Quit},   {"mnuHelpIndex", QKeySequence::HelpContents}};
         QStringList captions;
         for (QAction *menuAction : menus) {
             captions.append(menuAction->text());
             for (QAction *command : menuAction->menu()->actions()) {
                 captions.append(command->isSeparator() ? QStringLiteral("-") : command->text());
-                QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
+                const QList<QKeySequence> expected = standard.contains(command->objectName())
+                                                         ? QKeySequence::keyBindings(standard.value(command->objectName()))
+                                                         : QList<QKeySequence>();
+                QCOMPARE(command->shortcuts(), expected);
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
-                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
-                                        "Show Rules &Problems...", "&Help", "Help &Index",
+        QCOMPARE(f.window.mnuSave()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "Open &Recent", "&Save",
+                                        "Export Spell &Card...", "&Print...", "-", "&Options...", "-",
+                                        "E&xit", "&Rules", "Show Rules &Problems...", "&Help", "Help &Index",
                                         "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),
@@ -381,6 +420,19 @@ private slots:
             names.append(action->objectName());
         QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
                                      "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void keysOfTheWindowRunTheirCommands()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QSignalSpy helps(f.window.mnuHelpIndex(), &QAction::triggered);
+        QTest::keyClick(&f.window, Qt::Key_F1);
+        QCOMPARE(helps.count(), 1);
+
+        QTest::keyClicks(f.widget<QLineEdit>("NameText"), "Spark");
+        QTest::keyClick(f.widget<QLineEdit>("NameText"), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f.cantrix.NameText.text(), QString());
     }
 
     void cardCommandsHaveAccessKeysOfTheirOwn()
@@ -418,6 +470,100 @@ private slots:
             QCOMPARE(QColor(shown.pixel(shown.width() - 3, shown.height() - 3)), QColor(255, 255, 204));
             combo->hidePopup();
         }
+    }
+
+    void aLargerWindowGivesItsRoomToTheListsAndTheDescription()
+    {
+        Fixture f;
+        QWidget *form = f.window.centralWidget();
+        const QSize designed = form->size();
+        QCOMPARE(form->minimumSize(), designed);
+        const QStringList names = {"NameText", "ForceText", "CategoryCombo", "TypeCombo", "DrainText",
+                                   "Label1_0", "Label1_7", "Modifier1List", "Modifier2List",
+                                   "DescriptionText", "Summary1List", "Summary2List", "RemoveCommand"};
+        QMap<QString, QRect> before;
+        for (const QString &name : names)
+            before.insert(name, f.widget<QWidget>(qPrintable(name))->geometry());
+
+        f.window.resize(f.window.size() + QSize(300, 200));
+        QTRY_COMPARE(form->size(), designed + QSize(300, 200));
+        const auto now = [&f](const char *name) { return f.widget<QWidget>(name)->geometry(); };
+        for (const char *unchanged : {"NameText", "ForceText", "CategoryCombo", "TypeCombo", "DrainText",
+                                      "Label1_0", "Label1_7"})
+            QCOMPARE(now(unchanged), before.value(QLatin1String(unchanged)));
+        // The bands share the height; lists side by side share the width and keep their gap.
+        QCOMPARE(now("DescriptionText").width(), before.value("DescriptionText").width() + 300);
+        int grown = 0;
+        for (const char *band : {"Modifier1List", "DescriptionText", "Summary1List"})
+            grown += now(band).height() - before.value(QLatin1String(band)).height();
+        QCOMPARE(grown, 200);
+        QCOMPARE(now("Modifier2List").left() - now("Modifier1List").right(),
+                 before.value("Modifier2List").left() - before.value("Modifier1List").right());
+        QCOMPARE(now("Modifier2List").right(), before.value("Modifier2List").right() + 300);
+        QCOMPARE(now("Summary2List").right(), before.value("Summary2List").right() + 300);
+        QCOMPARE(now("RemoveCommand").bottom(), before.value("RemoveCommand").bottom() + 200);
+        QCOMPARE(now("Label1_8").top(), now("Summary1List").top());
+
+        f.window.resize(100, 100);
+        QTRY_COMPARE(form->size(), designed);
+    }
+
+    void aFileDroppedOnTheWindowOpens_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("on a list") << "Modifier1List";
+        QTest::newRow("on a text field, which would take it as text") << "NameText";
+    }
+
+    void aFileDroppedOnTheWindowOpens()
+    {
+        QFETCH(QString, target);
+        Fixture f;
+        const QString spell = f.dir.filePath(QStringLiteral("spell.xml"));
+        f.cantrix.NameText.setText(QStringLiteral("Dropped"));
+        f.platform.dialogAnswers.enqueue(spell);
+        f.window.mnuSave()->trigger();
+        f.window.mnuNew()->trigger();
+
+        QWidget *widget = f.widget<QWidget>(qPrintable(target));
+        if (auto *scrolled = qobject_cast<QAbstractScrollArea *>(widget))
+            widget = scrolled->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(spell)});
+        data.setText(spell);
+        const QPoint at = widget->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(f.cantrix.NameText.text(), QStringLiteral("Dropped"));
+        QVERIFY(f.platform.warnings.isEmpty());
+    }
+
+    void openRecentListsTheSpellsOpenedAndSaved()
+    {
+        QSettings().remove(QStringLiteral("RecentSpells"));
+        Fixture f;
+        QMenu *recent = f.window.mnuOpenRecent();
+        QTRY_VERIFY(!recent->menuAction()->isEnabled());
+        const QString first = f.dir.filePath(QStringLiteral("first.xml"));
+        const QString second = f.dir.filePath(QStringLiteral("second & more.xml"));
+        for (const QString &path : {first, second}) {
+            f.platform.dialogAnswers.enqueue(path);
+            f.window.mnuSave()->trigger();
+        }
+        QTRY_COMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->menuAction()->isEnabled());
+        QCOMPARE(recent->actions().at(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(second).replace(u'&', QStringLiteral("&&")));
+
+        // A file gone since is taken off when chosen, and the status bar says why.
+        QVERIFY(QFile::remove(second));
+        recent->actions().at(0)->trigger();
+        QTRY_COMPARE(recent->actions().size(), 1);
+        QVERIFY(f.platform.warnings.isEmpty());
+        QVERIFY(f.platform.statusMessages.constLast().contains(QDir::toNativeSeparators(second)));
     }
 
     void tabWalksTheControlsInReadingOrder()
