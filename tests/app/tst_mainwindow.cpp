@@ -488,9 +488,11 @@ private slots:
         f.window.resize(f.window.size() + QSize(300, 200));
         QTRY_COMPARE(form->size(), designed + QSize(300, 200));
         const auto now = [&f](const char *name) { return f.widget<QWidget>(name)->geometry(); };
-        for (const char *unchanged : {"NameText", "ForceText", "CategoryCombo", "TypeCombo", "DrainText",
-                                      "Label1_0", "Label1_7"})
+        for (const char *unchanged : {"ForceText", "CategoryCombo", "TypeCombo", "Label1_0", "Label1_7"})
             QCOMPARE(now(unchanged), before.value(QLatin1String(unchanged)));
+        // The right edges stay in line: the name reaches the edge, the drain code keeps its size.
+        QCOMPARE(now("NameText").right(), now("DescriptionText").right());
+        QCOMPARE(now("DrainText"), before.value("DrainText").translated(300, 0));
         // The bands share the height; lists side by side share the width and keep their gap.
         QCOMPARE(now("DescriptionText").width(), before.value("DescriptionText").width() + 300);
         int grown = 0;
