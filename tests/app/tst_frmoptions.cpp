@@ -127,7 +127,6 @@ private slots:
         QTest::addColumn<int>("key"); // 0 for a click on Cancel
         QTest::newRow("Cancel clicked") << 0;
         QTest::newRow("Enter on Cancel") << int(Qt::Key_Return);
-        QTest::newRow("Escape") << int(Qt::Key_Escape);
     }
 
     void cancelForgets()
@@ -136,14 +135,10 @@ private slots:
         FrmOptions *dialog = open();
         typeAtEnd(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral(".uk"));
         auto *cancel = child<ARButton>(dialog, "cmdCancel");
-        if (key == Qt::Key_Escape) {
-            QTest::keyClick(child<QLineEdit>(dialog, "txtEmail"), Qt::Key_Escape);
-        } else if (key != 0) {
-            cancel->setFocus();
+        if (key != 0)
             QTest::keyClick(cancel, Qt::Key(key));
-        } else {
+        else
             QTest::mouseClick(cancel, Qt::LeftButton);
-        }
         settle();
         QVERIFY(!m_command->dialog());
         QCOMPARE(fileBytes(optionsPath()), QByteArray("Ann\r\nann@example.org\r\nhttp://example.org\r\n"));
