@@ -25,20 +25,39 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
 
 void RulesProblemsView::showCount()
 {
+    showCountText();
+    if (m_dialog)
+        m_dialog->showReport(m_cantrix.rulesFilePath(), m_problems->report());
+}
+
+void RulesProblemsView::showCountText()
+{
     const RulesCheck::Report &report = m_problems->report();
     const int count = m_problems->count();
-    if (!report.readable)
-        m_count->setText(tr("The rules data could not be checked (%1)").arg(report.error));
-    else if (count == 0)
-        m_count->setText(tr("Rules data checked: no problems"));
-    else if (count == 1)
-        m_count->setText(tr("The rules data has 1 problem \u2014 Rules > Show Rules Problems..."));
-    else
-        m_count->setText(tr("The rules data has %1 problems \u2014 Rules > Show Rules Problems...").arg(count));
-    m_count->setToolTip(m_count->text());
+    QString sentence;
+    QString compact;
+    if (!report.readable) {
+        sentence = tr("The rules data could not be checked (%1)").arg(report.error);
+        compact = tr("Rules: not checked");
+    } else if (count == 0) {
+        sentence = tr("Rules data checked: no problems");
+        compact = tr("Rules: no problems");
+    } else if (count == 1) {
+        sentence = tr("The rules data has 1 problem \u2014 Rules > Show Rules Problems...");
+        compact = tr("Rules: 1 problem");
+    } else {
+        sentence = tr("The rules data has %1 problems \u2014 Rules > Show Rules Problems...").arg(count);
+        compact = tr("Rules: %1 problems").arg(count);
+    }
+    m_count->setText(m_compact ? compact : sentence);
+    m_count->setToolTip(sentence);
+}
 
-    if (m_dialog)
-        m_dialog->showReport(m_cantrix.rulesFilePath(), report);
+void RulesProblemsView::setCompact(bool compact)
+{
+    m_compact = compact;
+    if (m_problems->isChecked())
+        showCountText();
 }
 
 void RulesProblemsView::showList()
