@@ -8,6 +8,7 @@
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
+#include "design/drainpreview.h"
 
 namespace {
 
@@ -79,6 +80,47 @@ void modifierDoubleClick(benchmark::State &state, RulesScene *scene)
         state.SkipWithError("the double-click added no row");
 }
 
+// What the status bar says about the selected row, text and all: the work a selection adds.
+void previewSelection(benchmark::State &state, Cantrix &model)
+{
+    for (auto _ : state) {
+        QString text = DrainPreview::ofSelection(model).statusText();
+        benchmark::DoNotOptimize(text.constData());
+    }
+}
+
+// The stand-alone modifier the double-click benchmark adds, on the same empty summary.
+void modifierPreview(benchmark::State &state, RulesScene *scene)
+{
+    if (scene->standaloneModifier() < 0) {
+        state.SkipWithError("no stand-alone modifier in this file");
+        return;
+    }
+    Cantrix &model = scene->model();
+    scene->selectCategory();
+    model.Modifier1List.setSelectedIndex(scene->standaloneModifier());
+    model.Summary2List.clear();
+    model.Summary2List1.clear();
+    previewSelection(state, model);
+    if (DrainPreview::ofSelection(model).outcome != DrainPreview::Outcome::Adds)
+        state.SkipWithError("the preview adds no row");
+}
+
+// An option on a full summary: every counted row searched, the drain code of fourteen rows.
+void optionPreview(benchmark::State &state, RulesScene *scene)
+{
+    if (scene->modifierWithOptions() < 0) {
+        state.SkipWithError("no modifier with options in this file");
+        return;
+    }
+    Cantrix &model = scene->model();
+    scene->selectCategory();
+    model.Modifier1List.setSelectedIndex(scene->modifierWithOptions());
+    model.Modifier2List.setSelectedIndex(0);
+    scene->fillSummary();
+    previewSelection(state, model);
+}
+
 void calculateDrain(benchmark::State &state, RulesScene *scene)
 {
     Cantrix &model = scene->model();
@@ -110,4 +152,6 @@ void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
     add("Modifier1List_Click", modifierClick);
     add("Modifier1List_DblClick", modifierDoubleClick);
     add("CalculateDrain", calculateDrain);
+    add("ModifierPreview", modifierPreview);
+    add("OptionPreview", optionPreview);
 }
