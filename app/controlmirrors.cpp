@@ -9,9 +9,15 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "design/listcontrol.h"
 #include "design/textcontrol.h"
+
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
 
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
     : QObject(parent), m_model(model), m_widget(widget)
@@ -69,12 +75,12 @@ bool ComboMirror::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ToolTip && m_rowToolTip) {
         if (watched == m_widget) {
             const int row = m_widget->currentIndex();
-            m_widget->setToolTip(row >= 0 ? m_rowToolTip(row) : QString());
+            m_widget->setToolTip(row >= 0 ? plainToolTip(m_rowToolTip(row)) : QString());
         } else if (watched == m_widget->view()->viewport()) {
             const auto *help = static_cast<QHelpEvent *>(event);
             const int row = m_widget->view()->indexAt(help->pos()).row();
             if (row >= 0)
-                m_widget->setItemData(row, m_rowToolTip(row), Qt::ToolTipRole);
+                m_widget->setItemData(row, plainToolTip(m_rowToolTip(row)), Qt::ToolTipRole);
         }
     }
     return QObject::eventFilter(watched, event);
@@ -131,7 +137,7 @@ bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
         // The tip is put in place just before Qt shows it; Qt then shows it as any other.
         QListWidgetItem *item = m_widget->itemAt(static_cast<QHelpEvent *>(event)->pos());
         if (item)
-            item->setToolTip(m_rowToolTip(m_widget->row(item)));
+            item->setToolTip(plainToolTip(m_rowToolTip(m_widget->row(item))));
     }
     if (watched == m_widget && event->type() == QEvent::KeyPress && m_rowAction) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -22,6 +22,9 @@ class QPlainTextEdit;
 // has changed since.
 using RowToolTip = std::function<QString(int row)>;
 
+// A tooltip that shows `text` as written: a text from the rules file is never taken for markup.
+QString plainToolTip(const QString &text);
+
 // A drop-down list: the user's choice of a row selects that row in the model.
 class ComboMirror final : public QObject
 {

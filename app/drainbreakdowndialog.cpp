@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/controlmirrors.h"
 #include "design/drainbreakdown.h"
 #include "design/drainwords.h"
 
@@ -19,8 +20,8 @@ void fillRow(QTreeWidgetItem *item, const DrainBreakdown::Row &row, bool counted
     item->setText(NameColumn, row.name());
     item->setText(TextColumn, row.text);
     item->setText(TokensColumn, row.tokens.trimmed());
-    item->setToolTip(TextColumn, row.text);
-    item->setToolTip(TokensColumn, DrainWords::tokens(row.tokens));
+    item->setToolTip(TextColumn, plainToolTip(row.text));
+    item->setToolTip(TokensColumn, plainToolTip(DrainWords::tokens(row.tokens)));
     if (counted) {
         item->setText(LevelColumn, Drain::signedNumber(row.share.level));
         item->setText(DrainModifierColumn, Drain::signedNumber(row.share.drainModifier));
@@ -97,6 +98,11 @@ void DrainBreakdownDialog::showBreakdown(const DrainBreakdown &breakdown)
             fillRow(new QTreeWidgetItem(group), row, false);
     }
     m_rows->expandAll();
+    // Branches only where there is something below a row: skipped tokens, uncounted rows.
+    bool branches = !breakdown.notCounted.isEmpty();
+    for (int i = 0; i < m_rows->topLevelItemCount() && !branches; ++i)
+        branches = m_rows->topLevelItem(i)->childCount() > 0;
+    m_rows->setRootIsDecorated(branches);
 
     m_force->setText(breakdown.forceHalved());
     m_drainModifier->setText(Drain::signedNumber(breakdown.totals.drainModifier));

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "app/controlmirrors.h"
 #include "app/drainbreakdowndialog.h"
 #include "app/spellchanges.h"
 #include "design/cantrix.h"
@@ -17,7 +18,7 @@ DrainBreakdownView::DrainBreakdownView(Cantrix &cantrix, SpellChanges &changes, 
 void DrainBreakdownView::refresh()
 {
     const DrainBreakdown breakdown = DrainBreakdown::of(m_cantrix);
-    m_drainField->setToolTip(breakdown.lines().join(u'\n'));
+    m_drainField->setToolTip(plainToolTip(breakdown.lines().join(u'\n')));
     if (m_dialog)
         m_dialog->showBreakdown(breakdown);
 }

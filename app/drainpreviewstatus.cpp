@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QStatusBar>
 
+#include "app/controlmirrors.h"
 #include "app/spellchanges.h"
 #include "design/cantrix.h"
 #include "design/drainpreview.h"
@@ -11,16 +13,31 @@
 
 namespace {
 
+// A label that ends a text too long for it with "…" instead of cutting it off mid-letter.
+class ElidingLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
+
 // The preview's share of the bar beside the other labels, when it has something to say.
 constexpr int previewStretch = 3;
 
 } // namespace
 
 DrainPreviewStatus::DrainPreviewStatus(Cantrix &cantrix, SpellChanges &changes, QMainWindow *window)
-    : QObject(window), m_cantrix(cantrix), m_label(new QLabel(window))
+    : QObject(window), m_cantrix(cantrix), m_label(new ElidingLabel(window))
 {
     m_label->setObjectName(QStringLiteral("lblDrainPreview"));
-    m_label->setTextFormat(Qt::PlainText);
     // The window keeps its designed size: a long text is cut short, and its tooltip shows it
     // whole. A normal label, as the others: a passing notice takes the whole bar while it shows.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -37,7 +54,7 @@ void DrainPreviewStatus::refresh()
     if (text.isEmpty())
         text = DrainWords::levelPastTable(Drain::totalsOf(m_cantrix.Summary1List1.rows(), m_cantrix.Summary2List1.rows()).level);
     m_label->setText(text);
-    m_label->setToolTip(text);
+    m_label->setToolTip(plainToolTip(text));
     const bool shown = !text.isEmpty();
     if (shown == m_shown)
         return;

@@ -18,6 +18,8 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     m_count->setObjectName(QStringLiteral("lblRulesProblems"));
     // The window keeps its designed size: a long text is cut short, and its tooltip shows it whole.
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Compact at the right end of the bar, its words keep off the window's edge.
+    m_count->setContentsMargins(0, 0, m_count->fontMetrics().averageCharWidth(), 0);
     window->statusBar()->addWidget(m_count, 1);
 
     connect(m_problems, &RulesProblems::checked, this, &RulesProblemsView::showCount);
@@ -56,6 +58,8 @@ void RulesProblemsView::showCountText()
 void RulesProblemsView::setCompact(bool compact)
 {
     m_compact = compact;
+    // Compact, it takes just the room its words need and leaves the rest to its neighbour.
+    m_count->setSizePolicy(compact ? QSizePolicy::Fixed : QSizePolicy::Ignored, QSizePolicy::Preferred);
     if (m_problems->isChecked())
         showCountText();
 }

@@ -33,6 +33,7 @@ DrainPreview DrainPreview::ofModifier(const Cantrix &window)
     if (selected < 0)
         return preview;
     preview.codeBefore = window.DrainText.text();
+    preview.levelBefore = Drain::totalsOf(window.Summary1List1.rows(), window.Summary2List1.rows()).level;
     preview.text = window.Modifier1List.row(selected);
     if (window.rulesUnreadable()) {
         preview.outcome = Outcome::RulesUnreadable;
@@ -65,6 +66,7 @@ DrainPreview DrainPreview::ofOption(const Cantrix &window)
     if (option < 0)
         return preview;
     preview.codeBefore = window.DrainText.text();
+    preview.levelBefore = Drain::totalsOf(window.Summary1List1.rows(), window.Summary2List1.rows()).level;
     const QString modifier = window.Modifier1List.text();
     preview.text = ModifierSummary::optionRow(modifier, window.Modifier2List.row(option));
     preview.tokens = window.Modifier2List1.row(option);
@@ -89,35 +91,50 @@ QString DrainPreview::modifierToolTip(const Cantrix &window, int row)
 
 QString DrainPreview::statusText() const
 {
-    switch (outcome) {
-    case Outcome::None:
+    if (outcome == Outcome::None)
         return QString();
+    if (outcome == Outcome::Adds)
+        return addsText();
+    // Nothing would change; a level total already past the table is still worth naming.
+    if (levelBefore > Drain::levelLetterCount)
+        return tr("%1; %2.").arg(refusalText(), DrainWords::levelPastTableBriefly(levelBefore));
+    return tr("%1.").arg(refusalText());
+}
+
+QString DrainPreview::refusalText() const
+{
+    switch (outcome) {
     case Outcome::RulesUnreadable:
-        return tr("Nothing can be added while %1 cannot be read.").arg(QString::fromLatin1(RulesFile::fileName));
+        return tr("Nothing can be added while %1 cannot be read").arg(QString::fromLatin1(RulesFile::fileName));
     case Outcome::PickAnOption:
-        return options == 1 ? tr("To add \u2018%1\u2019, pick its option.").arg(text)
-                            : tr("To add \u2018%1\u2019, pick one of its %2 options.").arg(text, QString::number(options));
+        return options == 1 ? tr("To add \u2018%1\u2019, pick its option").arg(text)
+                            : tr("To add \u2018%1\u2019, pick one of its %2 options").arg(text, QString::number(options));
     case Outcome::Represented:
         if (represented.text == text)
-            return tr("\u2018%1\u2019 is in the summary already (row %2): adding it again changes nothing.")
-                .arg(text, QString::number(represented.index + 1));
-        return tr("\u2018%1\u2019 cannot be added: row %2, \u2018%3\u2019, begins with the same six characters.")
+            return tr("\u2018%1\u2019 is chosen already (row %2)").arg(text, QString::number(represented.index + 1));
+        return tr("\u2018%1\u2019 cannot be added: row %2, \u2018%3\u2019, begins with the same six characters")
             .arg(text, QString::number(represented.index + 1), represented.text);
+    case Outcome::None:
     case Outcome::Adds:
         break;
     }
+    return QString();
+}
 
+QString DrainPreview::addsText() const
+{
+    // The drain code comes first: a status bar too narrow for the whole text cuts off its end.
     QString result = tokens.trimmed().isEmpty() ? tr("Adds no tokens") : tr("Adds %1").arg(tokens.trimmed());
+    result = (codeAfter == codeBefore ? tr("%1: drain stays %2") : tr("%1: drain becomes %2")).arg(result, codeAfter);
+    if (totals.level > Drain::levelLetterCount)
+        result = tr("%1 (%2)").arg(result, DrainWords::levelPastTableBriefly(totals.level));
     if (!replaced.isEmpty()) {
         QStringList rows;
         for (const SummaryRow &row : replaced)
             rows.append(tr("row %1 \u2018%2\u2019").arg(QString::number(row.index + 1), row.text));
-        result = tr("%1 in place of %2").arg(result, rows.join(QStringLiteral(", ")));
+        result = tr("%1, replacing %2").arg(result, rows.join(QStringLiteral(", ")));
     }
     if (!counts())
-        result = tr("%1 as row %2, past the thirteenth, where it does not count").arg(result, QString::number(position + 1));
-    result = (codeAfter == codeBefore ? tr("%1: drain stays %2") : tr("%1: drain becomes %2")).arg(result, codeAfter);
-    if (const QString past = DrainWords::levelPastTable(totals.level); !past.isEmpty())
-        result = tr("%1. %2").arg(result, past);
+        result = tr("%1 (row %2 would be past the thirteenth and not count)").arg(result, QString::number(position + 1));
     return result;
 }

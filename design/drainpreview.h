@@ -46,6 +46,7 @@ public:
     int position = -1;        // Adds: the index the new row would take
     Drain::Totals totals;     // Adds: the totals afterwards
     QString codeBefore;       // the drain field now
+    qint64 levelBefore = 0;   // the level total now
     QString codeAfter;        // Adds: the drain code afterwards
 
     // A modifier row's tooltip: its tokens in words. A modifier that owns options has no
@@ -55,4 +56,8 @@ public:
     bool counts() const { return position < Drain::countedModifierRows; }
     // The status-bar text: "Adds +1 +1DRT: drain becomes [(6/2) +4] D"; "" for None.
     QString statusText() const;
+
+private:
+    QString addsText() const;
+    QString refusalText() const;
 };

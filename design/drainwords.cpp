@@ -50,3 +50,9 @@ QString DrainWords::levelPastTable(qint64 levelTotal)
         .arg(Drain::levelLetterCount)
         .arg(Drain::levelLetter(levelTotal));
 }
+
+QString DrainWords::levelPastTableBriefly(qint64 levelTotal)
+{
+    return tr("level total %1 is past the table, so the code shows %2")
+        .arg(QString::number(levelTotal), Drain::levelLetter(levelTotal));
+}

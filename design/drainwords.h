@@ -22,4 +22,7 @@ public:
     // For a level total past the letter table, what the drain code shows instead; "" for
     // any other total.
     static QString levelPastTable(qint64 levelTotal);
+    // The same in a few words, for a status bar: "level total 9 is past the table, so the
+    // code shows L".
+    static QString levelPastTableBriefly(qint64 levelTotal);
 };

@@ -87,24 +87,27 @@ private slots:
         QTest::newRow("owns one option") << QStringList{} << "Tier" << "To add \u2018Tier\u2019, pick its option.";
         QTest::newRow("chosen already")
             << QStringList{"Area effect"} << "Area effect"
-            << "\u2018Area effect\u2019 is in the summary already (row 1): adding it again changes nothing.";
+            << "\u2018Area effect\u2019 is chosen already (row 1).";
         QTest::newRow("same six characters")
             << QStringList{"Area effect"} << "Area extra"
             << "\u2018Area extra\u2019 cannot be added: row 1, \u2018Area effect\u2019, begins with the same six "
                "characters.";
         QTest::newRow("option replaces the earlier one")
             << QStringList{"Range|Touch", "Heavy"} << "Range|Far"
-            << "Adds +2DRT +1 in place of row 1 \u2018Range: Touch\u2019: drain becomes [(1/2) +2] L. Level total 11 "
-               "is past the table (1 to 8), so the drain code shows L.";
+            << "Adds +2DRT +1: drain becomes [(1/2) +2] L (level total 11 is past the table, so the code shows L), "
+               "replacing row 1 \u2018Range: Touch\u2019";
         QTest::newRow("past the table the letter stays")
             << QStringList{} << "Heavy"
-            << "Adds +9: drain stays [(1/2) ] L. Level total 10 is past the table (1 to 8), so the drain code shows L.";
+            << "Adds +9: drain stays [(1/2) ] L (level total 10 is past the table, so the code shows L)";
+        QTest::newRow("refused past the table")
+            << QStringList{"Heavy"} << "Heavy"
+            << "\u2018Heavy\u2019 is chosen already (row 1); level total 10 is past the table, so the code shows L.";
         QStringList thirteen{"#Many"};
         for (int i = 0; i < 13; ++i)
             thirteen << QStringLiteral("M%1 mod").arg(i, 2, 10, QLatin1Char('0'));
         QTest::newRow("past the thirteenth row")
             << thirteen << "M13 mod"
-            << "Adds +1DRT as row 14, past the thirteenth, where it does not count: drain stays [(1/2) +13] L";
+            << "Adds +1DRT: drain stays [(1/2) +13] L (row 14 would be past the thirteenth and not count)";
         QTest::newRow("rules unreadable")
             << QStringList{"-"} << "Area effect" << "Nothing can be added while GX2Mod.dat cannot be read.";
     }
