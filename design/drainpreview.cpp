@@ -8,14 +8,32 @@
 
 namespace {
 
-// Appends the row to the copies and records what the spell would then be.
-void add(DrainPreview &preview, const Cantrix &window, ModifierSummary::Copy &rows, ModifierSummary::Copy &twin)
+// The modifier summary and its twin held apart from the window, for the steps to work on.
+struct SummaryCopy
 {
-    rows.append(preview.text);
-    twin.append(preview.tokens);
+    explicit SummaryCopy(const Cantrix &window) : rows(window.Summary2List.rows()), twin(window.Summary2List1.rows()) {}
+
+    ModifierSummary::Copy rows;
+    ModifierSummary::Copy twin;
+};
+
+// A preview of the spell as it stands.
+DrainPreview startedOn(const Cantrix &window)
+{
+    DrainPreview preview;
+    preview.codeBefore = window.DrainText.text();
+    preview.levelBefore = Drain::totalsOf(window.Summary1List1.rows(), window.Summary2List1.rows()).level;
+    return preview;
+}
+
+// Appends the row to the copy and records what the spell would then be.
+void add(DrainPreview &preview, const Cantrix &window, SummaryCopy &copy)
+{
+    copy.rows.append(preview.text);
+    copy.twin.append(preview.tokens);
     preview.outcome = DrainPreview::Outcome::Adds;
-    preview.position = rows.count() - 1;
-    preview.totals = Drain::totalsOf(window.Summary1List1.rows(), twin.rows());
+    preview.position = copy.rows.count() - 1;
+    preview.totals = Drain::totalsOf(window.Summary1List1.rows(), copy.twin.rows());
     preview.codeAfter = Drain::code(window.ForceText.text(), preview.totals);
 }
 
@@ -28,12 +46,10 @@ DrainPreview DrainPreview::ofSelection(const Cantrix &window)
 
 DrainPreview DrainPreview::ofModifier(const Cantrix &window)
 {
-    DrainPreview preview;
     const int selected = window.Modifier1List.selectedIndex();
     if (selected < 0)
-        return preview;
-    preview.codeBefore = window.DrainText.text();
-    preview.levelBefore = Drain::totalsOf(window.Summary1List1.rows(), window.Summary2List1.rows()).level;
+        return {};
+    DrainPreview preview = startedOn(window);
     preview.text = window.Modifier1List.row(selected);
     if (window.rulesUnreadable()) {
         preview.outcome = Outcome::RulesUnreadable;
@@ -47,35 +63,31 @@ DrainPreview DrainPreview::ofModifier(const Cantrix &window)
         return preview;
     }
     preview.tokens = window.Modifier1List1.row(selected);
-    ModifierSummary::Copy rows(window.Summary2List.rows());
-    ModifierSummary::Copy twin(window.Summary2List1.rows());
-    const int at = ModifierSummary::representedAt(rows, preview.text);
+    SummaryCopy copy(window);
+    const int at = ModifierSummary::representedAt(copy.rows, preview.text);
     if (at >= 0) {
         preview.outcome = Outcome::Represented;
-        preview.represented = {at, rows.row(at)};
+        preview.represented = {at, copy.rows.row(at)};
         return preview;
     }
-    add(preview, window, rows, twin);
+    add(preview, window, copy);
     return preview;
 }
 
 DrainPreview DrainPreview::ofOption(const Cantrix &window)
 {
-    DrainPreview preview;
     const int option = window.Modifier2List.selectedIndex();
     if (option < 0)
-        return preview;
-    preview.codeBefore = window.DrainText.text();
-    preview.levelBefore = Drain::totalsOf(window.Summary1List1.rows(), window.Summary2List1.rows()).level;
+        return {};
+    DrainPreview preview = startedOn(window);
     const QString modifier = window.Modifier1List.text();
     preview.text = ModifierSummary::optionRow(modifier, window.Modifier2List.row(option));
     preview.tokens = window.Modifier2List1.row(option);
-    ModifierSummary::Copy rows(window.Summary2List.rows());
-    ModifierSummary::Copy twin(window.Summary2List1.rows());
-    ModifierSummary::removeRowsOf(rows, twin, modifier, [&preview](int index, const QString &text) {
+    SummaryCopy copy(window);
+    ModifierSummary::removeRowsOf(copy.rows, copy.twin, modifier, [&preview](int index, const QString &text) {
         preview.replaced.prepend({index, text});
     });
-    add(preview, window, rows, twin);
+    add(preview, window, copy);
     return preview;
 }
 
