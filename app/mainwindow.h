@@ -3,6 +3,10 @@
 #include <QMainWindow>
 
 class Cantrix;
+class ComboMirror;
+class DrainBreakdownView;
+class DrainPreviewStatus;
+class ListWidgetMirror;
 class MenuCommands;
 class QAction;
 class QMenu;
@@ -20,6 +24,9 @@ public:
     explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
 
     MenuCommands &commands() const { return *m_commands; }
+    // What the window shows of the drain code beside the code itself.
+    DrainBreakdownView &drainBreakdown() const { return *m_drainBreakdown; }
+    DrainPreviewStatus &drainPreview() const { return *m_drainPreview; }
 
     // The menu entries, for MenuCommands to wire.
     QAction *mnuNew() const { return m_mnuNew; }
@@ -30,12 +37,15 @@ public:
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
+    QAction *mnuDrainBreakdown() const { return m_mnuDrainBreakdown; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
 
 private:
     void createControls(QWidget *form);
     void createRemoveCommand(QWidget *form);
+    void showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
+                   ListWidgetMirror *options, QWidget *drainText);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
 
@@ -48,7 +58,10 @@ private:
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
+    QAction *m_mnuDrainBreakdown = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
     MenuCommands *m_commands = nullptr;
+    DrainBreakdownView *m_drainBreakdown = nullptr;
+    DrainPreviewStatus *m_drainPreview = nullptr;
 };
