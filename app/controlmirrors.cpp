@@ -1,15 +1,23 @@
 #include "app/controlmirrors.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "design/listcontrol.h"
 #include "design/textcontrol.h"
+
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
 
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
     : QObject(parent), m_model(model), m_widget(widget)
@@ -54,6 +62,30 @@ void ComboMirror::showSelection()
     m_widget->setCurrentIndex(m_model.selectedIndex());
 }
 
+void ComboMirror::setRowToolTip(RowToolTip toolTip)
+{
+    m_rowToolTip = std::move(toolTip);
+    m_widget->installEventFilter(this);
+    m_widget->view()->viewport()->installEventFilter(this);
+}
+
+bool ComboMirror::eventFilter(QObject *watched, QEvent *event)
+{
+    // The tip is put in place just before Qt shows it; Qt then shows it as any other.
+    if (event->type() == QEvent::ToolTip && m_rowToolTip) {
+        if (watched == m_widget) {
+            const int row = m_widget->currentIndex();
+            m_widget->setToolTip(row >= 0 ? plainToolTip(m_rowToolTip(row)) : QString());
+        } else if (watched == m_widget->view()->viewport()) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const int row = m_widget->view()->indexAt(help->pos()).row();
+            if (row >= 0)
+                m_widget->setItemData(row, plainToolTip(m_rowToolTip(row)), Qt::ToolTipRole);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void ComboMirror::userChose(int row)
 {
     if (m_showing)
@@ -93,8 +125,20 @@ void ListWidgetMirror::setRowAction(std::function<void(int)> action)
     });
 }
 
+void ListWidgetMirror::setRowToolTip(RowToolTip toolTip)
+{
+    m_rowToolTip = std::move(toolTip);
+    m_widget->viewport()->installEventFilter(this);
+}
+
 bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_widget->viewport() && event->type() == QEvent::ToolTip && m_rowToolTip) {
+        // The tip is put in place just before Qt shows it; Qt then shows it as any other.
+        QListWidgetItem *item = m_widget->itemAt(static_cast<QHelpEvent *>(event)->pos());
+        if (item)
+            item->setToolTip(plainToolTip(m_rowToolTip(m_widget->row(item))));
+    }
     if (watched != m_widget || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -10,13 +10,18 @@
 #include <QPlainTextEdit>
 
 #include "app/controlmirrors.h"
+#include "app/drainbreakdownview.h"
+#include "app/drainpreviewstatus.h"
 #include "app/formstyle.h"
 #include "app/growingform.h"
 #include "app/menucommands.h"
 #include "app/programicon.h"
+#include "app/spellchanges.h"
 #include "app/spelldroptarget.h"
 #include "controls/arbutton/arbutton.h"
 #include "design/cantrix.h"
+#include "design/drainpreview.h"
+#include "design/drainwords.h"
 #include "shell/programinfo.h"
 
 namespace {
@@ -169,14 +174,29 @@ void MainWindow::createControls(GrowingForm &form)
     new LineEditMirror(m_cantrix.ForceText, forceText, this);
     new LineEditMirror(m_cantrix.DrainText, drainText, this);
     new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this);
-    new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this);
-    new ComboMirror(m_cantrix.TypeCombo, typeCombo, this);
+    auto *categories = new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this);
+    auto *types = new ComboMirror(m_cantrix.TypeCombo, typeCombo, this);
     new ListWidgetMirror(m_cantrix.Summary1List, summary1List, this);
     new ListWidgetMirror(m_cantrix.Summary2List, summary2List, this);
     auto *modifiers = new ListWidgetMirror(m_cantrix.Modifier1List, modifier1List, this);
     modifiers->setRowAction([this](int row) { m_cantrix.userDoubleClickModifier(row); });
     auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this);
     options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
+    showCosts(categories, types, modifiers, options, drainText);
+}
+
+void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
+                           ListWidgetMirror *options, QWidget *drainText)
+{
+    // Every row that can be chosen tells its cost before it is chosen; the words are the core's.
+    categories->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.CategoryCombo1.row(row)); });
+    types->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.TypeCombo1.row(row)); });
+    modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix, row); });
+    options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
+
+    auto *changes = new SpellChanges(m_cantrix, this);
+    m_drainPreview = new DrainPreviewStatus(m_cantrix, *changes, this);
+    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *changes, this, drainText);
 }
 
 void MainWindow::createRemoveCommand(GrowingForm &form, QWidget *summary)
@@ -234,6 +254,8 @@ void MainWindow::createMenus()
     QMenu *rules = menuBar()->addMenu(tr("&Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
     m_mnuRulesProblems = addCommand(rules, "mnuRulesProblems", tr("Show Rules &Problems..."));
+    m_mnuDrainBreakdown = addCommand(rules, "mnuDrainBreakdown", tr("Drain &Breakdown..."));
+    m_mnuDrainBreakdown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

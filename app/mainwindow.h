@@ -4,7 +4,11 @@
 #include <QMainWindow>
 
 class Cantrix;
+class ComboMirror;
+class DrainBreakdownView;
+class DrainPreviewStatus;
 class GrowingForm;
+class ListWidgetMirror;
 class MenuCommands;
 class QAction;
 class QMenu;
@@ -23,6 +27,9 @@ public:
     explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
 
     MenuCommands &commands() const { return *m_commands; }
+    // What the window shows of the drain code beside the code itself.
+    DrainBreakdownView &drainBreakdown() const { return *m_drainBreakdown; }
+    DrainPreviewStatus &drainPreview() const { return *m_drainPreview; }
 
     // The menu entries, for MenuCommands to wire.
     QAction *mnuNew() const { return m_mnuNew; }
@@ -35,6 +42,7 @@ public:
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
+    QAction *mnuDrainBreakdown() const { return m_mnuDrainBreakdown; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
 
@@ -45,6 +53,8 @@ signals:
 private:
     void createControls(GrowingForm &form);
     void createRemoveCommand(GrowingForm &form, QWidget *summary);
+    void showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
+                   ListWidgetMirror *options, QWidget *drainText);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
                         QKeySequence::StandardKey key = QKeySequence::UnknownKey);
@@ -59,7 +69,10 @@ private:
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
+    QAction *m_mnuDrainBreakdown = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
     MenuCommands *m_commands = nullptr;
+    DrainBreakdownView *m_drainBreakdown = nullptr;
+    DrainPreviewStatus *m_drainPreview = nullptr;
 };

@@ -7,6 +7,8 @@
 #include <QSettings>
 
 #include "app/aboutbox.h"
+#include "app/drainbreakdownview.h"
+#include "app/drainpreviewstatus.h"
 #include "app/mainwindow.h"
 #include "app/optionscommand.h"
 #include "app/rulesproblemsview.h"
@@ -35,6 +37,10 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
     connect(window.mnuExit(), &QAction::triggered, m_shell, &ShellCommands::mnuExit_Click);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
+    connect(window.mnuDrainBreakdown(), &QAction::triggered, &window.drainBreakdown(), &DrainBreakdownView::showWindow);
+    // The preview and the rules problems share the status bar: while the preview speaks, the
+    // count keeps to a few words at its side.
+    connect(&window.drainPreview(), &DrainPreviewStatus::shown, m_rulesProblems, &RulesProblemsView::setCompact);
     connect(window.mnuHelpIndex(), &QAction::triggered, m_shell, &ShellCommands::mnuHelpIndex_Click);
     connect(window.mnuAbout(), &QAction::triggered, this, &MenuCommands::mnuAbout_Click);
 

@@ -23,13 +23,18 @@ public:
 
     // Shows the list of problems (Rules > Show Rules Problems...).
     void showList();
+    // A compact count ("Rules: 3 problems") leaves room for another label in the bar; the
+    // tooltip keeps the whole sentence.
+    void setCompact(bool compact);
 
 private:
     void showCount();
+    void showCountText();
 
     Cantrix &m_cantrix;
     QMainWindow *m_window;
     RulesProblems *m_problems;
     QLabel *m_count;
+    bool m_compact = false;
     QPointer<RulesProblemsDialog> m_dialog; // made when first asked for, then kept
 };
