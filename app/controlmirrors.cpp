@@ -113,6 +113,7 @@ ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObj
     });
     connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showSelection);
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
+    m_widget->installEventFilter(this);
     showModel();
 }
 
@@ -122,7 +123,6 @@ void ListWidgetMirror::setRowAction(std::function<void(int)> action)
     connect(m_widget, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         m_rowAction(m_widget->row(item));
     });
-    m_widget->installEventFilter(this);
 }
 
 void ListWidgetMirror::setRowToolTip(RowToolTip toolTip)
@@ -139,18 +139,25 @@ bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
         if (item)
             item->setToolTip(plainToolTip(m_rowToolTip(m_widget->row(item))));
     }
-    if (watched == m_widget && event->type() == QEvent::KeyPress && m_rowAction) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
-                          || key->key() == Qt::Key_Space;
-        if (plain && acts) {
-            if (m_widget->currentRow() >= 0)
-                m_rowAction(m_widget->currentRow());
-            return true;
-        }
+    if (watched != m_widget || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // A list that gets the focus makes its first row current without selecting it, and Down
+    // would then step over that row to the second: with nothing selected, Down selects the first.
+    if (key->key() == Qt::Key_Down && m_model.selectedIndex() < 0 && m_model.count() > 0) {
+        m_model.setSelectedIndex(0);
+        showSelection();
+        return true;
     }
-    return QObject::eventFilter(watched, event);
+    const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    if (acts && m_rowAction) {
+        if (m_widget->currentRow() >= 0)
+            m_rowAction(m_widget->currentRow());
+        return true;
+    }
+    return false;
 }
 
 void ListWidgetMirror::showModel()

@@ -53,8 +53,9 @@ private:
 };
 
 // A list box: the user's selection (mouse or arrow keys) selects the same row in the model,
-// nothing selected giving -1. A list may also have an action for a row: a double-click on it,
-// or Enter or Space on the current row, which is how the keyboard reaches that action.
+// nothing selected giving -1; Down with nothing selected selects the first row. A list may also
+// have an action for a row: a double-click on it, or Enter or Space on the current row, which
+// is how the keyboard reaches that action.
 class ListWidgetMirror final : public QObject
 {
     Q_OBJECT

@@ -16,7 +16,7 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
     // when it goes. A permanent label beside it would leave the message no room at all.
     m_count = new QLabel(window);
     m_count->setObjectName(QStringLiteral("lblRulesProblems"));
-    // The window keeps its designed size: a long text is cut short, and its tooltip shows it whole.
+    // A long text is cut short rather than widen the window; its tooltip shows it whole.
     m_count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Compact at the right end of the bar, its words keep off the window's edge.
     m_count->setContentsMargins(0, 0, m_count->fontMetrics().averageCharWidth(), 0);
@@ -38,7 +38,10 @@ void RulesProblemsView::showCountText()
     const int count = m_problems->count();
     QString sentence;
     QString compact;
-    if (!report.readable) {
+    if (m_problems->isMissing()) {
+        sentence = tr("%1 is missing: there is no rules data to check").arg(QString::fromLatin1(RulesFile::fileName));
+        compact = tr("Rules: %1 missing").arg(QString::fromLatin1(RulesFile::fileName));
+    } else if (!report.readable) {
         sentence = tr("The rules data could not be checked (%1)").arg(report.error);
         compact = tr("Rules: not checked");
     } else if (count == 0) {
@@ -68,6 +71,7 @@ void RulesProblemsView::showList()
 {
     if (!m_dialog) {
         m_dialog = new RulesProblemsDialog(m_window);
+        connect(m_dialog, &RulesProblemsDialog::checkAgainRequested, m_problems, &RulesProblems::check);
         m_dialog->showReport(m_cantrix.rulesFilePath(), m_problems->report());
     }
     m_dialog->show();
