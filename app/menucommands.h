@@ -8,6 +8,8 @@ class Cantrix;
 class MainWindow;
 class OpenedSpell;
 class OptionsCommand;
+class QSettings;
+class RecentSpells;
 class RulesProblemsView;
 class ShellCommands;
 class SpellCardActions;
@@ -33,12 +35,17 @@ public:
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
     SpellHistory &history() const { return *m_history; }
     SpellDraft &draft() const { return *m_draft; }
+    RecentSpells &recentSpells() const { return *m_recent; }
 
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
-    void showHistory(MainWindow &window);
+    // Undo and Redo are offered while the history has a step for them.
+    void showHistory();
+    // Lists the recent spells in File > Open Recent, numbered for the keyboard.
+    void listRecentSpells();
 
+    MainWindow &m_window;
     SpellCommands *m_spellCommands;
     OptionsCommand *m_options;
     ShellCommands *m_shell;
@@ -47,6 +54,8 @@ private:
     SpellHistory *m_history;
     OpenedSpell *m_opened;
     SpellDraft *m_draft;
+    QSettings *m_settings;
+    RecentSpells *m_recent;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.
     QPointer<AboutBox> m_about;
 };

@@ -5,10 +5,12 @@
 
 #include "design/platform.h"
 
+class HelpViewer;
 class QMainWindow;
 
 // The desktop as the program meets it: Qt's message box, file dialog and desktop services,
-// the main window's status bar, and the folders Qt knows for the program and the user.
+// the desktop's document launcher, the main window's status bar, the program's own page
+// viewer, and the folders Qt knows for the program and the user.
 class QtPlatform final : public Platform
 {
     Q_DISABLE_COPY_MOVE(QtPlatform)
@@ -16,6 +18,7 @@ class QtPlatform final : public Platform
 
 public:
     QtPlatform() = default;
+    ~QtPlatform() override;
 
     // The window that status messages go to and that closeMainWindow() closes.
     void setMainWindow(QMainWindow *window);
@@ -34,7 +37,9 @@ public:
     void showDocument(const QString &path, bool modified) override;
 
     std::optional<QString> chooseFile(const FileDialogRequest &request) override;
-    void openWithDesktop(const QString &verb, const QString &path) override;
+    void openWithDesktop(const QString &verb, const QString &path,
+                         const std::function<void()> &whenRefused) override;
+    void showPageInProgram(const QString &path) override;
 
 private:
     // Dialogs belong to the main window while it is on screen; before it is shown (at
@@ -42,4 +47,5 @@ private:
     QWidget *dialogParent() const;
 
     QPointer<QMainWindow> m_mainWindow;
+    QPointer<HelpViewer> m_helpViewer; // made when first needed, then kept
 };

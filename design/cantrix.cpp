@@ -52,7 +52,7 @@ bool Cantrix::startNew()
     const RulesFile::Contents rules = RulesFile::load(rulesFilePath());
     if (!rules.ok) {
         warnRulesUnusable(rules, true);
-        emit rulesUnreadable();
+        emit designRefused();
         return false;
     }
     ClearControls();

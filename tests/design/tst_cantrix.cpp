@@ -121,7 +121,7 @@ private slots:
         w.doubleClickModifier(QStringLiteral("Zap"));
         c.NameText.setText(QStringLiteral("Unsaved"));
         const QStringList summary = c.Summary2List.rows();
-        QSignalSpy unreadable(&c, &Cantrix::rulesUnreadable);
+        QSignalSpy unreadable(&c, &Cantrix::designRefused);
         QFile::remove(c.rulesFilePath());
 
         QVERIFY(!c.startNew());

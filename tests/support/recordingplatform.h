@@ -63,7 +63,13 @@ public:
             *answer += QLatin1Char('.') + request.defaultSuffix;
         return answer;
     }
-    void openWithDesktop(const QString &verb, const QString &path) override { desktopCalls.append({verb, path}); }
+    void openWithDesktop(const QString &verb, const QString &path, const std::function<void()> &whenRefused) override
+    {
+        desktopCalls.append({verb, path});
+        if (desktopRefuses && whenRefused)
+            whenRefused();
+    }
+    void showPageInProgram(const QString &path) override { pagesShownInProgram.append(path); }
 
     void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
     void setUserConfigDirectory(const QString &directory) { m_userConfigDirectory = directory; }
@@ -85,6 +91,9 @@ public:
     // What the window's title shows.
     QString documentPath;
     bool documentModified = false;
+    // Whether the desktop has no program for the documents it is handed.
+    bool desktopRefuses = false;
+    QStringList pagesShownInProgram;
 
 private:
     QString m_programDirectory;

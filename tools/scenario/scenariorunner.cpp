@@ -25,6 +25,7 @@ void ScenarioRunner::startRun()
     m_spellCommands = std::make_unique<SpellCommands>(*m_window, m_platform);
     addDesignScenarioCommands(*this);
     addDocumentScenarioCommands(*this);
+    addDrainScenarioCommands(*this);
     addKeepScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
