@@ -219,9 +219,9 @@ void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidg
     modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix, row); });
     options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
 
-    auto *changes = new SpellChanges(m_cantrix, this);
-    m_drainPreview = new DrainPreviewStatus(m_cantrix, *changes, this);
-    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *changes, this, drainText);
+    m_spellChanges = new SpellChanges(m_cantrix, this);
+    m_drainPreview = new DrainPreviewStatus(m_cantrix, *m_spellChanges, this);
+    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *m_spellChanges, this, drainText);
 }
 
 void MainWindow::createRemoveCommand(GrowingForm &form, QWidget *summary)

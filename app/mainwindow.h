@@ -12,6 +12,7 @@ class ListWidgetMirror;
 class MenuCommands;
 class QAction;
 class QMenu;
+class SpellChanges;
 
 // The design window on screen. It is a humble view of the window model: it shows every
 // visible control of the model in a widget of its own (named as the control) and hands the
@@ -30,6 +31,8 @@ public:
     // What the window shows of the drain code beside the code itself.
     DrainBreakdownView &drainBreakdown() const { return *m_drainBreakdown; }
     DrainPreviewStatus &drainPreview() const { return *m_drainPreview; }
+    // Tells once each user action is over that the spell or a selection changed.
+    SpellChanges &spellChanges() const { return *m_spellChanges; }
 
     // The menu entries, for MenuCommands to wire.
     QAction *mnuNew() const { return m_mnuNew; }
@@ -81,4 +84,5 @@ private:
     MenuCommands *m_commands = nullptr;
     DrainBreakdownView *m_drainBreakdown = nullptr;
     DrainPreviewStatus *m_drainPreview = nullptr;
+    SpellChanges *m_spellChanges = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "app/optionscommand.h"
 #include "app/rulesproblemsview.h"
 #include "app/spellcardactions.h"
+#include "app/spellchanges.h"
 #include "design/cantrix.h"
 #include "design/spellhistory.h"
 #include "documents/openedspell.h"
@@ -64,7 +65,7 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     connect(&window, &MainWindow::spellDropped, m_spellCommands, &SpellCommands::openFile, Qt::QueuedConnection);
 
     // A user action is one step once the event loop has seen it through, nested handlers and all.
-    connect(m_history, &SpellHistory::changePending, m_history, &SpellHistory::settle, Qt::QueuedConnection);
+    connect(&window.spellChanges(), &SpellChanges::settled, m_history, &SpellHistory::settle);
     connect(m_history, &SpellHistory::settled, this, &MenuCommands::showHistory);
     showHistory();
     window.mnuRestoreLastSpell()->setEnabled(m_draft->isAvailable());

@@ -1,34 +1,17 @@
 #include "design/spellhistory.h"
 
-#include <QScopedValueRollback>
+#include <utility>
 
 #include "design/cantrix.h"
 
 SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
     : QObject(parent), m_window(window), m_current(SpellSnapshot::of(window))
 {
-    for (ListControl *list : window.lists())
-        connect(list, &ListControl::changed, this, &SpellHistory::noteChange);
-    for (TextControl *text : {&window.NameText, &window.ForceText, &window.DrainText, &window.DescriptionText,
-                              &window.Text2})
-        connect(text, &TextControl::changed, this, &SpellHistory::noteChange);
-    connect(&window, &Cantrix::designStarted, this, [this] {
-        m_designStarted = true;
-        noteChange();
-    });
-}
-
-void SpellHistory::noteChange()
-{
-    if (m_restoring || m_pending)
-        return;
-    m_pending = true;
-    emit changePending();
+    connect(&window, &Cantrix::designStarted, this, [this] { m_designStarted = true; });
 }
 
 void SpellHistory::settle()
 {
-    m_pending = false;
     const bool designStarted = std::exchange(m_designStarted, false);
     SpellSnapshot now = SpellSnapshot::of(m_window);
     if (now == m_current)
@@ -76,10 +59,7 @@ void SpellHistory::redo()
 
 void SpellHistory::show(SpellSnapshot snapshot)
 {
-    {
-        const QScopedValueRollback restoring(m_restoring, true);
-        m_window.restore(snapshot);
-    }
+    m_window.restore(snapshot);
     m_current = std::move(snapshot);
     m_typingIn = nullptr;
     emit settled();

@@ -11,8 +11,8 @@ class Cantrix;
 class TextControl;
 
 // Undo and Redo for the design window: a history of whole-window snapshots. A step is whatever
-// changed the spell between two settle() calls, the view settling once each user action is
-// over. Typing in one field stays one step however many keys it takes; New, Open and Restore
+// changed the spell between two settle() calls; whoever drives the window settles once each
+// user action is over (the program's event loop, the scenario driver after each line). Typing in one field stays one step however many keys it takes; New, Open and Restore
 // are a step each. Undo puts the window back exactly as it was before the step, through
 // Cantrix::restore, so no handler runs and the rules data file is not read.
 class SpellHistory final : public QObject
@@ -36,17 +36,15 @@ public:
 
     // Takes what changed since the last call as one step (or as more of the same typing).
     // Changes that leave the spell as it was (a modifier clicked for its options) become no
-    // step, but Undo will put them back as they are now.
+    // step, but Undo will put them back as they are now. A call that finds nothing changed
+    // does nothing, so settling too often costs a comparison and no more.
     void settle();
 
 signals:
-    // The window changed and nothing has settled it yet: settle once the user's action is over.
-    void changePending();
     // A settle took a step or noted a change, or Undo or Redo ran: what they offer may differ.
     void settled();
 
 private:
-    void noteChange();
     void show(SpellSnapshot snapshot);
 
     Cantrix &m_window;
@@ -56,8 +54,6 @@ private:
     std::vector<SpellSnapshot> m_redo;
     // The field the last step was typing in, while more typing there joins that step.
     const TextControl *m_typingIn = nullptr;
-    bool m_pending = false;
-    bool m_restoring = false;
     // A design started since the last settle (New, Open, Restore, or start-up).
     bool m_designStarted = false;
     // Before the first design starts there is nothing a user made, so nothing to undo.
