@@ -37,30 +37,23 @@ void SpellHistory::settle()
 
 void SpellHistory::undo()
 {
-    settle(); // an action not settled yet is the step to undo
-    if (m_undo.empty())
-        return;
-    m_redo.push_back(std::move(m_current));
-    SpellSnapshot before = std::move(m_undo.back());
-    m_undo.pop_back();
-    show(std::move(before));
+    travel(m_undo, m_redo);
 }
 
 void SpellHistory::redo()
 {
-    settle();
-    if (m_redo.empty())
-        return;
-    m_undo.push_back(std::move(m_current));
-    SpellSnapshot after = std::move(m_redo.back());
-    m_redo.pop_back();
-    show(std::move(after));
+    travel(m_redo, m_undo);
 }
 
-void SpellHistory::show(SpellSnapshot snapshot)
+void SpellHistory::travel(std::deque<SpellSnapshot> &from, std::deque<SpellSnapshot> &to)
 {
-    m_window.restore(snapshot);
-    m_current = std::move(snapshot);
+    settle(); // an action not settled yet is the step to undo, or drops what Redo offered
+    if (from.empty())
+        return;
+    to.push_back(std::move(m_current));
+    m_current = std::move(from.back());
+    from.pop_back();
+    m_window.restore(m_current);
     m_typingIn = nullptr;
     emit settled();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <vector>
 
 #include <QObject>
 
@@ -45,13 +44,14 @@ signals:
     void settled();
 
 private:
-    void show(SpellSnapshot snapshot);
+    // Undo or Redo: the window as it is goes onto `to`, the last of `from` back on screen.
+    void travel(std::deque<SpellSnapshot> &from, std::deque<SpellSnapshot> &to);
 
     Cantrix &m_window;
     // The window as the last settle, undo or redo left it: the state before the next step.
     SpellSnapshot m_current;
     std::deque<SpellSnapshot> m_undo;
-    std::vector<SpellSnapshot> m_redo;
+    std::deque<SpellSnapshot> m_redo;
     // The field the last step was typing in, while more typing there joins that step.
     const TextControl *m_typingIn = nullptr;
     // A design started since the last settle (New, Open, Restore, or start-up).

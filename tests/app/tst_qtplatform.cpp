@@ -30,24 +30,35 @@ class TestQtPlatform final : public QObject
     Q_OBJECT
 
 private slots:
+    void statusMessageHasTheStatusBarToItself_data()
+    {
+        QTest::addColumn<bool>("beforeShown");
+        QTest::newRow("window on screen") << false;
+        // A note at start-up is given before the window is first shown.
+        QTest::newRow("window not shown yet") << true;
+    }
+
     void statusMessageHasTheStatusBarToItself()
     {
+        QFETCH(bool, beforeShown);
         QTemporaryDir dir;
         RulesFixture::write(dir.path(), {withTokens("]Mana", "+1"), withTokens("#Alpha", "+1")});
         RecordingPlatform recording(dir.path());
         Cantrix cantrix(recording);
         MainWindow window(cantrix);
         cantrix.Form_Load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
         QtPlatform platform;
         platform.setMainWindow(&window);
         const QString text = QStringLiteral("The rules data file GX2Mod.dat cannot be read");
-        platform.showStatus(text);
+        if (beforeShown)
+            platform.showStatus(text);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (!beforeShown)
+            platform.showStatus(text);
 
         QStatusBar *bar = window.statusBar();
-        QCOMPARE(bar->currentMessage(), text);
+        QTRY_COMPARE(bar->currentMessage(), text);
         // Nothing else in the bar may take the room the message is drawn in.
         for (const QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             QVERIFY2(!child->isVisible() || child->width() == 0 || qobject_cast<const QSizeGrip *>(child),
@@ -59,23 +70,6 @@ private slots:
         const auto *count = window.findChild<QLabel *>(QStringLiteral("lblRulesProblems"));
         QVERIFY(count);
         QVERIFY(count->isVisible());
-    }
-
-    void statusGivenBeforeTheWindowIsShownCoversTheBar()
-    {
-        QTemporaryDir dir;
-        RulesFixture::write(dir.path(), {withTokens("]Mana", "+1"), withTokens("#Alpha", "+1")});
-        RecordingPlatform recording(dir.path());
-        Cantrix cantrix(recording);
-        MainWindow window(cantrix);
-        QtPlatform platform;
-        platform.setMainWindow(&window);
-        cantrix.Form_Load();
-        platform.showStatus(QStringLiteral("A spell can be restored"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_COMPARE(window.statusBar()->currentMessage(), QStringLiteral("A spell can be restored"));
-        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("lblRulesProblems"))->isVisible());
     }
 
     void messagesShowFileNamesAndMarkupAsWritten()
