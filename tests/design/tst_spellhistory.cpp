@@ -26,8 +26,7 @@ struct Window
     {
         RulesFixture::write(dir.path(), {withTokens("#Combat", "+1"), withTokens("Area effect", "+1DRT"), "Range",
                                          withTokens(" Touch", "-1DRT"), withTokens(" Far", "+2"),
-                                         withTokens("#Detection", "+2DRT"), withTokens("Sense", "+1"),
-                                         withTokens("]Mana", "+1 -1DRT"), withTokens("]Physical", "+2")});
+                                         withTokens("#Detection", "+2DRT"), withTokens("]Mana", "+1 -1DRT")});
         act([this] { cantrix.Form_Load(); });
     }
     // One user action, settled as the program's event loop settles it.
@@ -35,15 +34,6 @@ struct Window
     {
         action();
         history.settle();
-    }
-    // A spell with a modifier and an option chosen, a force and a name, one step each.
-    void compose()
-    {
-        act([this] { cantrix.ForceText.setText(QStringLiteral("6")); });
-        act([this] { cantrix.userDoubleClickModifier(0); });
-        act([this] { cantrix.Modifier1List.setSelectedIndex(1); });
-        act([this] { cantrix.userDoubleClickOption(1); });
-        act([this] { cantrix.NameText.setText(QStringLiteral("Bolt")); });
     }
 };
 
@@ -54,22 +44,19 @@ class TestSpellHistory : public QObject
     Q_OBJECT
 
 private slots:
-    void startUpIsNoStep()
-    {
-        Window w;
-        QVERIFY(!w.history.canUndo());
-        QVERIFY(!w.history.canRedo());
-    }
-
     void undoPutsBackTheWholeWindowWithoutHandlersOrRules()
     {
         Window w;
+        QVERIFY(!w.history.canUndo()); // start-up is no step
         const SpellSnapshot fresh = SpellSnapshot::of(w.cantrix);
-        w.compose();
+        w.act([&] { w.cantrix.ForceText.setText(QStringLiteral("6")); });
+        w.act([&] { w.cantrix.userDoubleClickModifier(0); });
+        w.act([&] { w.cantrix.Modifier1List.setSelectedIndex(1); }); // options listed: no step
+        w.act([&] { w.cantrix.userDoubleClickOption(1); });
         const SpellSnapshot composed = SpellSnapshot::of(w.cantrix);
         // The mouse wheel on the category list drops every modifier chosen.
         w.act([&] { w.cantrix.CategoryCombo.setSelectedIndex(1); });
-        QVERIFY(w.cantrix.Summary2List.rows().isEmpty());
+        QCOMPARE(w.history.undoSteps(), 4);
 
         QFile::remove(w.cantrix.rulesFilePath());
         QSignalSpy clicks(&w.cantrix.CategoryCombo, &ListControl::clicked);
@@ -77,35 +64,20 @@ private slots:
         QSignalSpy rowsInserted(&w.cantrix.Summary1List, &ListControl::rowInserted);
         w.history.undo();
         QVERIFY(SpellSnapshot::of(w.cantrix) == composed);
-        QCOMPARE(w.cantrix.Summary2List.rows(), QStringList({"Area effect", "Range: Far"}));
         QCOMPARE(w.cantrix.Text2.text(), QStringLiteral("Range"));
-
         w.history.redo();
-        QCOMPARE(w.cantrix.CategoryCombo.selectedIndex(), 1);
         QVERIFY(w.cantrix.Summary2List.rows().isEmpty());
-        QVERIFY(!w.history.canRedo());
         while (w.history.canUndo())
             w.history.undo();
         QVERIFY(SpellSnapshot::of(w.cantrix) == fresh);
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(rowsInserted.count(), 0);
         QVERIFY(w.platform.statusMessages.isEmpty()); // the rules file was never asked for
-    }
 
-    void everyStepUndoesInTurn()
-    {
-        Window w;
-        w.compose();
-        w.act([&] { w.cantrix.Summary2List.setSelectedIndex(0); }); // a selection only: no step
-        w.act([&] { w.cantrix.RemoveCommand_Click(); });
-        w.act([&] { w.cantrix.mnuNew_Click(); });
-        QCOMPARE(w.history.undoSteps(), 6);
-        QVERIFY(w.cantrix.Summary2List.rows().isEmpty());
-        w.history.undo();
-        QCOMPARE(w.cantrix.Summary2List.rows(), QStringList({"Range: Far"}));
-        w.history.undo();
-        QCOMPARE(w.cantrix.Summary2List.rows(), QStringList({"Area effect", "Range: Far"}));
-        QCOMPARE(w.cantrix.Summary2List.selectedIndex(), 0);
+        // A new step drops what Redo offered.
+        QVERIFY(w.history.canRedo());
+        w.act([&] { w.cantrix.DescriptionText.setText(QStringLiteral("Hot")); });
+        QVERIFY(!w.history.canRedo());
     }
 
     void typingInOneFieldIsOneStep_data()
@@ -133,16 +105,6 @@ private slots:
         QCOMPARE(typed->text(), QStringLiteral("123"));
         w.history.undo();
         QVERIFY(SpellSnapshot::of(w.cantrix) == before);
-    }
-
-    void aNewStepDropsWhatRedoOffered()
-    {
-        Window w;
-        w.compose();
-        w.history.undo();
-        QVERIFY(w.history.canRedo());
-        w.act([&] { w.cantrix.DescriptionText.setText(QStringLiteral("Hot")); });
-        QVERIFY(!w.history.canRedo());
     }
 
     void holdsTheLatestHundredSteps()

@@ -4,8 +4,11 @@
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "design/spellhistory.h"
+#include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
+#include "documents/spelldraft.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
@@ -42,8 +45,20 @@ class TestSpellCommands : public QObject
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<Cantrix> m_window;
     std::unique_ptr<SpellCommands> m_commands;
+    // What the program builds around the commands to keep the spell on screen.
+    std::unique_ptr<SpellHistory> m_history;
+    std::unique_ptr<OpenedSpell> m_opened;
+    std::unique_ptr<SpellDraft> m_draft;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString draftPath() const { return path(QStringLiteral("data/") + QLatin1String(SpellDraft::fileName)); }
+    // One user action, settled as the program's event loop settles it.
+    template <typename Action>
+    void act(Action action)
+    {
+        action();
+        m_history->settle();
+    }
 
 private slots:
     void init()
@@ -55,13 +70,20 @@ private slots:
         m_platform = std::make_unique<RecordingPlatform>();
         m_platform->setProgramDirectory(m_dir->path());
         m_platform->setUserConfigDirectory(path(QStringLiteral("config")));
+        m_platform->setUserDataDirectory(path(QStringLiteral("data")));
         m_window = std::make_unique<Cantrix>(*m_platform);
-        m_window->Form_Load();
         m_commands = std::make_unique<SpellCommands>(*m_window, *m_platform);
+        m_history = std::make_unique<SpellHistory>(*m_window);
+        m_opened = std::make_unique<OpenedSpell>(*m_window, *m_commands, *m_history, *m_platform);
+        m_draft = std::make_unique<SpellDraft>(*m_window, *m_commands, *m_opened, *m_platform);
+        act([this] { m_window->Form_Load(); });
     }
 
     void cleanup()
     {
+        m_draft.reset();
+        m_opened.reset();
+        m_history.reset();
         m_commands.reset();
         m_window.reset();
         m_platform.reset();
@@ -361,18 +383,11 @@ private slots:
         composeCombatSpell(*m_window);
         const WindowSnapshot before(*m_window);
         QVERIFY(QFile::remove(path(QStringLiteral("GX2Mod.dat"))));
-
         m_commands->openFile(path(QStringLiteral("spell.xml")));
         QVERIFY(WindowSnapshot(*m_window) == before);
-        QCOMPARE(m_platform->closeCount, 0);
         QCOMPARE(m_platform->warnings.size(), 1);
         QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
         QVERIFY(m_commands->documentPath().isEmpty());
-
-        QVERIFY(RulesFixture::write(m_dir->path(), rules()));
-        m_commands->openFile(path(QStringLiteral("spell.xml")));
-        QCOMPARE(m_window->NameText.text(), QStringLiteral("Loaded"));
-        QCOMPARE(m_commands->documentPath(), path(QStringLiteral("spell.xml")));
     }
 
     void choicesTheRulesLackAreTold_data()
@@ -489,6 +504,69 @@ private slots:
         QCOMPARE(m_platform->warnings.constFirst().title, QStringLiteral("Spell Not Opened"));
         QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
         QVERIFY(WindowSnapshot(*m_window) == before);
+    }
+
+    void titleNamesTheDocumentAndMarksChanges()
+    {
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("a.xml"))).outcome == SpellCommands::Outcome::Done);
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("a.xml")));
+        act([this] { m_commands->mnuOpen_Click(); });
+        QCOMPARE(m_platform->documentPath, path(QStringLiteral("a.xml")));
+        QVERIFY(!m_platform->documentModified);
+        act([this] { m_window->NameText.setText(QStringLiteral("Changed")); });
+        QVERIFY(m_platform->documentModified);
+        act([this] { m_window->NameText.setText(QString()); });
+        QVERIFY(!m_platform->documentModified);
+        act([this] { m_window->mnuNew_Click(); });
+        QCOMPARE(m_platform->documentPath, QString());
+    }
+
+    void spellKeptAtTheEndOnlyWhenNeitherFreshNorSaved_data()
+    {
+        QTest::addColumn<QString>("story");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("modifier clicked only") << "click" << false;
+        QTest::newRow("composed") << "compose" << true;
+        QTest::newRow("composed and saved") << "compose save" << false;
+        QTest::newRow("saved, then changed") << "compose save name" << true;
+        QTest::newRow("composed, then New") << "compose new" << false;
+    }
+
+    void spellKeptAtTheEndOnlyWhenNeitherFreshNorSaved()
+    {
+        QFETCH(QString, story);
+        QFETCH(bool, kept);
+        for (const QString &step : story.split(u' ')) {
+            act([&] {
+                if (step == u"click")
+                    m_window->Modifier1List.setSelectedIndex(1);
+                if (step == u"compose")
+                    composeCombatSpell(*m_window);
+                if (step == u"save") {
+                    m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.xml")));
+                    m_commands->mnuSave_Click();
+                }
+                if (step == u"name")
+                    m_window->NameText.setText(QStringLiteral("Changed"));
+                if (step == u"new")
+                    m_window->mnuNew_Click();
+            });
+        }
+        QCOMPARE(m_draft->keep(), std::nullopt);
+        QCOMPARE(QFileInfo::exists(draftPath()), kept);
+    }
+
+    void damagedDraftIsSetAsideWithANote()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("data"))));
+        QVERIFY(writeBytes(draftPath(), "<common><itemdef name='cut off"));
+        SpellDraft nextRun(*m_window, *m_commands, *m_opened, *m_platform);
+        m_window->mnuNew_Click(); // the next run's first design
+        QVERIFY(!nextRun.isAvailable());
+        QCOMPARE(m_platform->statusMessages.size(), 1);
+        QVERIFY(m_platform->statusMessages.at(0).contains(QStringLiteral("cannot be read")));
+        QVERIFY(!QFileInfo::exists(draftPath()));
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("data/") + QLatin1String(SpellDraft::damagedFileName))));
     }
 };
 
