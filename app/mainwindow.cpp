@@ -38,10 +38,9 @@ const QColor fieldColour(255, 255, 204);  // light yellow of fields and lists
 
 // A window made larger than designed gives its room to the lists and the description, which
 // are what long rules texts and long descriptions overflow; the fields and the captions keep
-// their places and sizes. Height goes to the three bands in proportion to their designed
-// heights, and lists side by side share the width in proportion to their designed widths. The
-// right edges stay in line as designed: the spell name reaches to the edge, and the drain code
-// with its caption keeps its place at the window's right.
+// their places and sizes, so the top row reads as designed at any size. Height goes to the
+// three bands in proportion to their designed heights, and lists side by side share the width
+// in proportion to their designed widths.
 constexpr double modifiersHeight = 1395.0, descriptionHeight = 1095.0, summaryHeight = 1200.0;
 constexpr double bandsHeight = modifiersHeight + descriptionHeight + summaryHeight;
 constexpr Growth modifiersBand{0.0, modifiersHeight / bandsHeight};
@@ -49,7 +48,6 @@ constexpr Growth descriptionBand{modifiersBand.grow, descriptionHeight / bandsHe
 constexpr Growth summaryBand{descriptionBand.move + descriptionBand.grow, summaryHeight / bandsHeight};
 constexpr Growth belowSummary{1.0, 0.0};
 constexpr Growth wholeWidth{0.0, 1.0};
-constexpr Growth atRightEdge{1.0, 0.0};
 constexpr double modifierShare = 3135.0 / (3135.0 + 4575.0);
 constexpr double summary1Share = 1575.0 / (1575.0 + 6135.0);
 
@@ -68,7 +66,7 @@ const Caption captions[] = {
     {3, QT_TRANSLATE_NOOP("MainWindow", "Force"), {120, 495, 855, 255}, {}, {}},
     {1, QT_TRANSLATE_NOOP("MainWindow", "Category"), {2040, 495, 735, 255}, {}, {}},
     {2, QT_TRANSLATE_NOOP("MainWindow", "Type"), {4320, 495, 495, 255}, {}, {}},
-    {9, QT_TRANSLATE_NOOP("MainWindow", "Drain"), {6720, 495, 495, 255}, atRightEdge, {}},
+    {9, QT_TRANSLATE_NOOP("MainWindow", "Drain"), {6720, 495, 495, 255}, {}, {}},
     {7, QT_TRANSLATE_NOOP("MainWindow", "Modifiers"), {120, 960, 855, 255}, {}, {}},
     {6, QT_TRANSLATE_NOOP("MainWindow", "Spell Description"), {120, 2520, 855, 495}, {}, {descriptionBand.move, 0.0}},
     {8, QT_TRANSLATE_NOOP("MainWindow", "Spell Summary "), {0, 3720, 975, 495}, {}, {summaryBand.move, 0.0}},
@@ -162,11 +160,11 @@ void MainWindow::createControls(GrowingForm &form)
     }
 
     // Created in reading order, which is the order Tab walks them.
-    auto *nameText = field<QLineEdit>(form, "NameText", {1080, 120, 7815, 285}, wholeWidth);
+    auto *nameText = field<QLineEdit>(form, "NameText", {1080, 120, 7815, 285});
     auto *forceText = field<QLineEdit>(form, "ForceText", {1080, 480, 375, 285});
     auto *categoryCombo = field<QComboBox>(form, "CategoryCombo", {2880, 465, 1335, 315});
     auto *typeCombo = field<QComboBox>(form, "TypeCombo", {4920, 465, 1575, 315});
-    auto *drainText = field<QLineEdit>(form, "DrainText", {7320, 480, 1575, 285}, atRightEdge);
+    auto *drainText = field<QLineEdit>(form, "DrainText", {7320, 480, 1575, 285});
     auto *modifier1List = field<QListWidget>(form, "Modifier1List", {1080, 960, 3135, 1395},
                                              {0.0, modifierShare}, modifiersBand);
     auto *modifier2List = field<QListWidget>(form, "Modifier2List", {4320, 960, 4575, 1395},
