@@ -68,6 +68,10 @@ public:
 
     // The creation date of the spell being edited; "" for a spell never saved nor opened.
     QString CreationDate;
+    // The spell document the window's spell was last opened from or saved to; "" for none. It
+    // is part of what Undo puts back, so that undoing an Open also forgets the opened file and
+    // a later Save cannot write the earlier spell over it unasked.
+    QString documentPath;
 
     // Every list, visible ones first, in the order the scenario driver dumps them.
     QList<ListControl *> lists();

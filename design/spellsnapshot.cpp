@@ -66,6 +66,7 @@ SpellSnapshot SpellSnapshot::of(Cantrix &window)
     for (std::size_t i = 0; i < std::size(textParts); ++i)
         snapshot.texts[i] = (window.*textParts[i].control).text();
     snapshot.creationDate = window.CreationDate;
+    snapshot.documentPath = window.documentPath;
     return snapshot;
 }
 
@@ -114,4 +115,5 @@ void Cantrix::restore(const SpellSnapshot &snapshot)
     for (std::size_t i = 0; i < std::size(textParts); ++i)
         (this->*textParts[i].control).setText(snapshot.texts[i]);
     CreationDate = snapshot.creationDate;
+    documentPath = snapshot.documentPath;
 }

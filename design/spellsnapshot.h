@@ -26,12 +26,13 @@ struct SpellSnapshot
     std::array<List, listCount> lists;
     std::array<QString, textCount> texts;
     QString creationDate;
+    QString documentPath;
 
     static SpellSnapshot of(Cantrix &window);
 
     // Whether both hold the same spell: what a spell document keeps and what the window derives
-    // from it. Which modifier was clicked last, its options, the selections in the summaries and
-    // the creation date make no difference.
+    // from it. Which modifier was clicked last, its options, the selections in the summaries, the
+    // creation date and the document's path make no difference.
     bool sameSpell(const SpellSnapshot &other) const;
 
     // The text field that `before` and this differ in when that is all the user did: typed in the

@@ -22,7 +22,12 @@ SpellCommands::SpellCommands(Cantrix &window, Platform &platform, QObject *paren
 {
     // A fresh design has no file of its own until it is saved (an opened spell gets it back
     // once its elements are read).
-    connect(&m_window, &Cantrix::designStarted, this, [this] { m_documentPath.clear(); });
+    connect(&m_window, &Cantrix::designStarted, this, [this] { m_window.documentPath.clear(); });
+}
+
+QString SpellCommands::documentPath() const
+{
+    return m_window.documentPath;
 }
 
 std::optional<QString> SpellCommands::askForFile(bool forSaving)
@@ -51,7 +56,7 @@ void SpellCommands::openFile(const QString &path)
 {
     if (loadAndReport(path) != Outcome::Done)
         return;
-    m_documentPath = path;
+    m_window.documentPath = path;
     emit documentOpened(path);
 }
 
@@ -75,7 +80,7 @@ void SpellCommands::mnuSave_Click()
         m_platform.showWarning(tr("Spell Not Saved"), result.message);
         return;
     }
-    m_documentPath = *path;
+    m_window.documentPath = *path;
     emit documentSaved(*path);
 }
 
@@ -83,7 +88,7 @@ bool SpellCommands::mayReplace(const QString &path)
 {
     const QFileInfo chosen(path);
     // Saving again is what Save is for; any other file may hold something the user still wants.
-    if (!chosen.exists() || (!m_documentPath.isEmpty() && chosen == QFileInfo(m_documentPath)))
+    if (!chosen.exists() || (!m_window.documentPath.isEmpty() && chosen == QFileInfo(m_window.documentPath)))
         return true;
     return m_platform.ask(tr("Replace File?"),
                           tr("%1 already exists. Do you want to replace it with this spell?")

@@ -31,7 +31,7 @@ public:
     QString fileName() const { return m_fileName; }
     // The file the spell on screen was last opened from or saved to; "" after New, Restore or
     // start-up. Save replaces it without asking.
-    QString documentPath() const { return m_documentPath; }
+    QString documentPath() const;
 
     void mnuOpen_Click();
     void mnuSave_Click();
@@ -85,5 +85,4 @@ private:
     Cantrix &m_window;
     Platform &m_platform;
     QString m_fileName;
-    QString m_documentPath;
 };

@@ -426,11 +426,14 @@ private slots:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("openUndone");
         // opened.xml was opened last; other.xml exists too.
-        QTest::newRow("the file opened") << QStringLiteral("opened.xml") << false << false << true;
-        QTest::newRow("a new file") << QStringLiteral("new.xml") << false << false << true;
-        QTest::newRow("another file, replaced") << QStringLiteral("other.xml") << true << true << true;
-        QTest::newRow("another file, kept") << QStringLiteral("other.xml") << false << true << false;
+        QTest::newRow("the file opened") << QStringLiteral("opened.xml") << false << false << true << false;
+        QTest::newRow("a new file") << QStringLiteral("new.xml") << false << false << true << false;
+        QTest::newRow("another file, replaced") << QStringLiteral("other.xml") << true << true << true << false;
+        QTest::newRow("another file, kept") << QStringLiteral("other.xml") << false << true << false << false;
+        QTest::newRow("the file opened, Open undone") << QStringLiteral("opened.xml") << false << true << false
+                                                      << true;
     }
 
     void saveAsksOnlyBeforeReplacingAnotherFile()
@@ -439,10 +442,13 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, asked);
         QFETCH(bool, written);
+        QFETCH(bool, openUndone);
         QVERIFY(m_commands->SaveSpell(path(QStringLiteral("opened.xml"))).outcome == SpellCommands::Outcome::Done);
         QVERIFY(writeBytes(path(QStringLiteral("other.xml")), "<common>other</common>"));
         m_platform->dialogAnswers.enqueue(path(QStringLiteral("opened.xml")));
-        m_commands->mnuOpen_Click();
+        act([this] { m_commands->mnuOpen_Click(); });
+        if (openUndone)
+            act([this] { m_history->undo(); });
         m_window->NameText.setText(QStringLiteral("Changed"));
 
         m_platform->questionAnswers.enqueue(answer);
@@ -452,7 +458,7 @@ private slots:
         if (asked)
             QVERIFY(m_platform->questions.at(0).text.contains(QDir::toNativeSeparators(path(target))));
         QCOMPARE(fileBytes(path(target)).contains("name=\"Changed\""), written);
-        QCOMPARE(m_commands->documentPath(), path(written ? target : QStringLiteral("opened.xml")));
+        QCOMPARE(m_commands->documentPath(), written ? path(target) : openUndone ? QString() : path(QStringLiteral("opened.xml")));
     }
 
     void recentSpellsKeepTheEightLastOpenedOrSaved()
