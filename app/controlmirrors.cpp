@@ -130,12 +130,13 @@ void ListWidgetMirror::setRowAction(std::function<void(int)> action)
 void ListWidgetMirror::setRowToolTip(RowToolTip toolTip)
 {
     m_rowToolTip = std::move(toolTip);
-    m_widget->viewport()->installEventFilter(this);
+    m_viewport = m_widget->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_widget->viewport() && event->type() == QEvent::ToolTip && m_rowToolTip) {
+    if (event->type() == QEvent::ToolTip && watched == m_viewport && m_rowToolTip) {
         // The tip is put in place just before Qt shows it; Qt then shows it as any other.
         QListWidgetItem *item = m_widget->itemAt(static_cast<QHelpEvent *>(event)->pos());
         if (item)

@@ -78,6 +78,9 @@ private:
 
     ListControl &m_model;
     QListWidget *m_widget;
+    // Kept from when the tooltip filter was installed: the viewport still sends events while the
+    // list around it is being destroyed, when asking the list for it is no longer allowed.
+    QObject *m_viewport = nullptr;
     std::function<void(int)> m_rowAction;
     RowToolTip m_rowToolTip;
     bool m_showing = false;
