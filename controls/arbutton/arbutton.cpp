@@ -10,16 +10,16 @@
 
 #include "olecolor.h"
 #include "propertyvalue.h"
+#include "twips.h"
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
 // Persisted extents are in HIMETRIC (1/100 mm), as forms have always kept control sizes.
 constexpr double himetricPerInch = 2540.0;
 
 int himetricFromTwips(int twips)
 {
-    return int(std::nearbyint(twips * himetricPerInch / twipsPerInch));
+    return int(std::nearbyint(twips * himetricPerInch / Twips::perInch));
 }
 
 std::optional<int> twipsFromHimetric(const QVariant &value)
@@ -27,7 +27,7 @@ std::optional<int> twipsFromHimetric(const QVariant &value)
     const auto himetric = toInt32(value);
     if (!himetric)
         return std::nullopt;
-    return roundToInt32(*himetric * twipsPerInch / himetricPerInch);
+    return roundToInt32(*himetric * Twips::perInch / himetricPerInch);
 }
 
 } // namespace
@@ -38,9 +38,9 @@ ARButton::ARButton(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     connect(this, &QAbstractButton::clicked, this, &ARButton::Click);
-    m_leftTwips = toTwipsX(x());
-    m_widthTwips = toTwipsX(width());
-    m_heightTwips = toTwipsY(height());
+    m_leftTwips = Twips::wholeFromPixelsX(*this, x());
+    m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    m_heightTwips = Twips::wholeFromPixelsY(*this, height());
 }
 
 void ARButton::setCaption(const QString &caption)
@@ -97,59 +97,39 @@ void ARButton::setButtonStyle(int style)
     m_buttonStyle = style;
 }
 
-int ARButton::toPixelsX(int twips) const
-{
-    return int(std::nearbyint(twips * logicalDpiX() / twipsPerInch));
-}
-
-int ARButton::toPixelsY(int twips) const
-{
-    return int(std::nearbyint(twips * logicalDpiY() / twipsPerInch));
-}
-
-int ARButton::toTwipsX(int pixels) const
-{
-    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiX()));
-}
-
-int ARButton::toTwipsY(int pixels) const
-{
-    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiY()));
-}
-
 void ARButton::setLeft(int twips)
 {
     m_leftTwips = twips;
-    move(toPixelsX(twips), y());
+    move(Twips::toPixelsX(*this, twips), y());
 }
 
 void ARButton::setWidth(int twips)
 {
     m_widthTwips = twips;
-    resize(qMax(0, toPixelsX(twips)), height());
+    resize(qMax(0, Twips::toPixelsX(*this, twips)), height());
 }
 
 void ARButton::setHeight(int twips)
 {
     m_heightTwips = twips;
-    resize(width(), qMax(0, toPixelsY(twips)));
+    resize(width(), qMax(0, Twips::toPixelsY(*this, twips)));
 }
 
 // A layout or a container may move or size the button in pixels; the twips follow then, but a
 // pixel geometry that merely reflects the twips last set keeps those exact values.
 void ARButton::moveEvent(QMoveEvent *event)
 {
-    if (x() != toPixelsX(m_leftTwips))
-        m_leftTwips = toTwipsX(x());
+    if (x() != Twips::toPixelsX(*this, m_leftTwips))
+        m_leftTwips = Twips::wholeFromPixelsX(*this, x());
     QAbstractButton::moveEvent(event);
 }
 
 void ARButton::resizeEvent(QResizeEvent *event)
 {
-    if (width() != qMax(0, toPixelsX(m_widthTwips)))
-        m_widthTwips = toTwipsX(width());
-    if (height() != qMax(0, toPixelsY(m_heightTwips)))
-        m_heightTwips = toTwipsY(height());
+    if (width() != qMax(0, Twips::toPixelsX(*this, m_widthTwips)))
+        m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    if (height() != qMax(0, Twips::toPixelsY(*this, m_heightTwips)))
+        m_heightTwips = Twips::wholeFromPixelsY(*this, height());
     QAbstractButton::resizeEvent(event);
 }
 
