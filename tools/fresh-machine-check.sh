@@ -15,6 +15,7 @@
 # It takes about 2 minutes to make the pristine system, then the command's own time (./test.sh:
 # about 3 minutes to install, 10 to build and test on 2 cores). .ci/run calls it when CI=true.
 set -euo pipefail
+trap 'echo "$0: failed at line $LINENO" >&2' ERR
 cd "$(dirname "$0")/.."
 [ "$(id -u)" = 0 ] || { echo "$0: run as root (debootstrap, chroot and mount need it)" >&2; exit 2; }
 git rev-parse --verify -q HEAD >/dev/null || { echo "$0: no committed HEAD to test" >&2; exit 2; }
@@ -24,11 +25,12 @@ cache=${FRESH_CACHE:-/var/tmp/cantrix3-bookworm.tar}
 
 # The first Debian archive in apt's sources, in either format, security updates aside.
 archive() {
-    {
-        grep -h -E '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '{ print $2 }'
-        grep -h -E '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-            sed -E 's/\[[^]]*\]//' | awk '{ print $2 }'
-    } | grep -v -- '-security' | head -n 1
+    local sources=(/etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
+    local uris
+    uris=$(cat "${sources[@]}" 2>/dev/null |
+        sed -n -E -e 's/^URIs:[[:space:]]*//p' -e 's/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//p' |
+        awk '{ print $1 }' | grep -v -- '-security' || true)
+    echo "${uris%%$'\n'*}"
 }
 
 if [ ! -s "$cache" ]; then
