@@ -88,11 +88,13 @@ private:
         // A virtual X server of the probe's own. It picks the first free display number itself
         // and writes it to its standard output once it accepts connections; a display number
         // chosen first and claimed later could be taken by a server starting at the same moment.
+        // Without -noreset the server starts over whenever its last client leaves, and a probe
+        // leaving while the program connects would cut the program off.
         QProcess server;
-        server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                              QStringLiteral("-screen"), QStringLiteral("0"),
-                                              QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                                              QStringLiteral("tcp")});
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1280x800x24")});
         QByteArray display;
         while (!display.endsWith('\n') && server.waitForReadyRead(30000))
             display += server.readAllStandardOutput();
