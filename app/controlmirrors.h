@@ -17,6 +17,14 @@ class QPlainTextEdit;
 // Qt's widgets also signal changes made from code (a combo even selects its first row by
 // itself when it gets rows), and those must never reach the model as if a user had acted.
 
+// What a row's tooltip says, asked for when the tooltip is about to show, so that a list of
+// thousands of rows costs nothing until a row is hovered, and a tip never tells of a row that
+// has changed since.
+using RowToolTip = std::function<QString(int row)>;
+
+// A tooltip that shows `text` as written: a text from the rules file is never taken for markup.
+QString plainToolTip(const QString &text);
+
 // A drop-down list: the user's choice of a row selects that row in the model.
 class ComboMirror final : public QObject
 {
@@ -26,6 +34,12 @@ class ComboMirror final : public QObject
 public:
     ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr);
 
+    // Tooltips for the rows the list opens, and for its face (the chosen row).
+    void setRowToolTip(RowToolTip toolTip);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Shows every row of the model anew; only at the start, or if the widget lost step.
     void showModel();
@@ -34,12 +48,14 @@ private:
 
     ListControl &m_model;
     QComboBox *m_widget;
+    RowToolTip m_rowToolTip;
     bool m_showing = false;
 };
 
 // A list box: the user's selection (mouse or arrow keys) selects the same row in the model,
-// nothing selected giving -1. A list may also have an action for a row: a double-click on it,
-// or Enter or Space on the current row, which is how the keyboard reaches that action.
+// nothing selected giving -1; Down with nothing selected selects the first row. A list may also
+// have an action for a row: a double-click on it, or Enter or Space on the current row, which
+// is how the keyboard reaches that action.
 class ListWidgetMirror final : public QObject
 {
     Q_OBJECT
@@ -49,6 +65,7 @@ public:
     ListWidgetMirror(ListControl &model, QListWidget *widget, QObject *parent = nullptr);
 
     void setRowAction(std::function<void(int)> action);
+    void setRowToolTip(RowToolTip toolTip);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -62,6 +79,7 @@ private:
     ListControl &m_model;
     QListWidget *m_widget;
     std::function<void(int)> m_rowAction;
+    RowToolTip m_rowToolTip;
     bool m_showing = false;
 };
 

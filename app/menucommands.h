@@ -7,6 +7,8 @@ class AboutBox;
 class Cantrix;
 class MainWindow;
 class OptionsCommand;
+class QSettings;
+class RecentSpells;
 class RulesProblemsView;
 class ShellCommands;
 class SpellCardActions;
@@ -28,16 +30,22 @@ public:
     OptionsCommand &optionsCommand() const { return *m_options; }
     ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
+    RecentSpells &recentSpells() const { return *m_recent; }
 
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
+    // Lists the recent spells in File > Open Recent, numbered for the keyboard.
+    void listRecentSpells();
 
+    MainWindow &m_window;
     SpellCommands *m_spellCommands;
     OptionsCommand *m_options;
     ShellCommands *m_shell;
     SpellCardActions *m_cards;
     RulesProblemsView *m_rulesProblems;
+    QSettings *m_settings;
+    RecentSpells *m_recent;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.
     QPointer<AboutBox> m_about;
 };

@@ -4,16 +4,19 @@
 
 #include "design/platform.h"
 
+class HelpViewer;
 class QMainWindow;
 
 // The desktop as the program meets it: Qt's message box, file dialog and desktop services,
-// the main window's status bar, and the folders Qt knows for the program and the user.
+// the desktop's document launcher, the main window's status bar, the program's own page
+// viewer, and the folders Qt knows for the program and the user.
 class QtPlatform final : public Platform
 {
     Q_DISABLE_COPY_MOVE(QtPlatform)
 
 public:
     QtPlatform() = default;
+    ~QtPlatform() override;
 
     // The window that status messages go to and that closeMainWindow() closes.
     void setMainWindow(QMainWindow *window);
@@ -29,7 +32,9 @@ public:
     void exitProgram() override;
 
     std::optional<QString> chooseFile(const FileDialogRequest &request) override;
-    void openWithDesktop(const QString &verb, const QString &path) override;
+    void openWithDesktop(const QString &verb, const QString &path,
+                         const std::function<void()> &whenRefused) override;
+    void showPageInProgram(const QString &path) override;
 
 private:
     // Dialogs belong to the main window while it is on screen; before it is shown (at
@@ -37,4 +42,5 @@ private:
     QWidget *dialogParent() const;
 
     QPointer<QMainWindow> m_mainWindow;
+    QPointer<HelpViewer> m_helpViewer; // made when first needed, then kept
 };

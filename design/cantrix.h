@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "design/drain.h"
 #include "design/listcontrol.h"
+#include "design/modifiersummary.h"
 #include "design/platform.h"
 #include "design/rulesfile.h"
 #include "design/textcontrol.h"
@@ -30,9 +32,9 @@ public:
     // Blank rows StartDesign gives the category/type/force twin; only rows 0 to 2 are ever used.
     static constexpr int summaryTwinBlankRows = 21;
     // Only these first rows of the modifier summary are searched for duplicates and counted.
-    static constexpr int countedSummaryRows = 13;
+    static constexpr int countedSummaryRows = Drain::countedModifierRows;
     // Rows of the modifier summary are grouped by this many leading characters.
-    static constexpr int groupPrefixLength = 6;
+    static constexpr int groupPrefixLength = ModifierSummary::groupPrefixLength;
     static constexpr auto missingRulesTitle = "File Missing!";
     static constexpr auto missingRulesText =
         "Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run";
@@ -70,6 +72,9 @@ public:
 
     // Whether the window has been closed (rules data file missing or unreadable).
     bool isClosed() const { return m_closed; }
+    // Whether the rules data file could not be read the last time a handler needed it after
+    // start-up; a modifier double-click then adds nothing.
+    bool rulesUnreadable() const { return m_rulesProblemReported; }
 
     // Window load and New.
     void Form_Load();
@@ -112,7 +117,6 @@ private:
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();
-    static QString groupPrefix(const QString &text);
 
     Platform &m_platform;
     // While StartDesign runs: the lines it read, lent to the category selection it triggers

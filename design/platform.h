@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QDate>
@@ -47,5 +48,10 @@ public:
     // A modal file dialog; no value when the user cancelled.
     virtual std::optional<QString> chooseFile(const FileDialogRequest &request) = 0;
     // Hands a document to the desktop with a verb such as "Open" (help page, exported card).
-    virtual void openWithDesktop(const QString &verb, const QString &path) = 0;
+    // `whenRefused`, when given, runs if no program of the desktop could take the document; it
+    // may run later, from the event loop, once the desktop has said so.
+    virtual void openWithDesktop(const QString &verb, const QString &path,
+                                 const std::function<void()> &whenRefused) = 0;
+    // Shows an HTML page in a viewer of the program's own, for when the desktop has none.
+    virtual void showPageInProgram(const QString &path) = 0;
 };

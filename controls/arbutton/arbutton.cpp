@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPen>
 
 #include "olecolor.h"
 #include "propertyvalue.h"
@@ -17,6 +18,8 @@ namespace {
 
 // Persisted extents are in HIMETRIC (1/100 mm), as forms have always kept control sizes.
 constexpr double himetricPerInch = 2540.0;
+// The focus frame stands this many pixels inside the edge, clear of the border.
+constexpr int focusInset = 3;
 
 int himetricFromTwips(int twips)
 {
@@ -276,6 +279,14 @@ void ARButton::paintEvent(QPaintEvent *)
         painter.setPen(fore);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+
+    // The keyboard focus shows as a dotted frame inside the edge: many forms give the focus
+    // the same fore colour as the rest, and the colour alone would not show it.
+    if (hasFocus() && area.width() > 2 * focusInset + 1 && area.height() > 2 * focusInset + 1) {
+        painter.setPen(QPen(fore, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(focusInset, focusInset, -focusInset - 1, -focusInset - 1));
     }
 }
 

@@ -1,7 +1,9 @@
 #include "kqattributeslider.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPen>
 #include <QResizeEvent>
 
 #include "arbutton.h"
@@ -13,10 +15,13 @@
 
 namespace {
 
-// The buttons as designed: 255 twips square, grey on black, each with its arrow.
+// The buttons as designed: 255 twips square, grey on black, each with its arrow. The slider
+// takes the keyboard focus as a whole, so Tab stops once on it, not on each button; a click on
+// a button focuses the slider.
 ARButton *makeButton(QWidget *parent, const QString &name, const QPixmap &arrow, int leftTwips)
 {
     auto *button = new ARButton(parent);
+    button->setFocusPolicy(Qt::NoFocus);
     button->setObjectName(name);
     button->setCaption(QStringLiteral("ARButton1"));
     button->setForeColor(0x00808080u);
@@ -63,8 +68,10 @@ QLabel *makeValueLabel(QWidget *parent)
 kqAttributeSlider::kqAttributeSlider(QWidget *parent)
     : QWidget(parent)
 {
-    auto *down = makeButton(this, QStringLiteral("cmdDown"), leftArrowPicture(), 0);
-    auto *up = makeButton(this, QStringLiteral("cmdUp"), rightArrowPicture(),
+    setFocusPolicy(Qt::StrongFocus);
+    m_arrowRatio = devicePixelRatioF();
+    auto *down = makeButton(this, QStringLiteral("cmdDown"), leftArrowPicture(m_arrowRatio), 0);
+    auto *up = makeButton(this, QStringLiteral("cmdUp"), rightArrowPicture(m_arrowRatio),
                           designWidthTwips - designHeightTwips);
     auto *label = makeValueLabel(this);
     m_surface = std::make_unique<SliderWidgetSurface>(*this, *down, *up, *label);
@@ -274,4 +281,69 @@ void kqAttributeSlider::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // The focus shows as a dotted frame around the track between the buttons, in the colour
+    // of the value, which stands out on whatever background the form gives the slider.
+    const QAbstractButton *down = cmdDown();
+    const QAbstractButton *up = cmdUp();
+    if (hasFocus() && down && up) {
+        const QRect track(QPoint(down->geometry().right() + 1, 0), QPoint(up->geometry().left() - 1, height() - 1));
+        if (track.width() > 2 && track.height() > 2) {
+            painter.setPen(QPen(lblValue()->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(track.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+// Up and Right raise the value, Down and Left lower it: the buttons' own clicks, with their
+// bounds and their Change.
+void kqAttributeSlider::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+            cmdUp_Click();
+            return;
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+            cmdDown_Click();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool kqAttributeSlider::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+        drawArrowsForScreen();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+// A picture made for a coarser screen would be enlarged pixel by pixel on a finer one.
+void kqAttributeSlider::drawArrowsForScreen()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, m_arrowRatio))
+        return;
+    m_arrowRatio = ratio;
+    const auto button = [this](const QString &name) {
+        return findChild<ARButton *>(name, Qt::FindDirectChildrenOnly);
+    };
+    if (ARButton *down = button(QStringLiteral("cmdDown")))
+        down->setPicture(leftArrowPicture(ratio));
+    if (ARButton *up = button(QStringLiteral("cmdUp")))
+        up->setPicture(rightArrowPicture(ratio));
 }

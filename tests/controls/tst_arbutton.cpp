@@ -158,7 +158,12 @@ private slots:
         // The border is drawn in the fore colour, so the focus shows on the edge.
         QCOMPARE(shot(*button).pixelColor(0, 0), QColor(255, 0, 255));
         other->setFocus();
-        QCOMPARE(shot(*button).pixelColor(0, 0), QColor(255, 0, 0));
+        const QImage unfocused = shot(*button);
+        QCOMPARE(unfocused.pixelColor(0, 0), QColor(255, 0, 0));
+        // Where the focus has no colour of its own, the button still shows that it has it.
+        button->setForeColorOnFocus(button->foreColor());
+        button->setFocus();
+        QVERIFY(shot(*button) != unfocused);
     }
 
     void pictureReplacesCaption()

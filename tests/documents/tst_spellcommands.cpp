@@ -1,8 +1,10 @@
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "documents/recentspells.h"
 #include "documents/spellcommands.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
@@ -359,6 +361,57 @@ private slots:
         QCOMPARE(m_platform->warnings.size(), 1);
         QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
         QCOMPARE(m_window->NameText.text(), QString());
+    }
+
+    void recentSpellsKeepTheEightLastOpenedOrSaved()
+    {
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        RecentSpells recent(*m_commands, *m_platform, settings);
+        composeCombatSpell(*m_window);
+        for (int i = 0; i < 10; ++i) {
+            m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell%1.xml").arg(i)));
+            m_commands->mnuSave_Click();
+        }
+        m_commands->openFile(path(QStringLiteral("spell5.xml")));
+        // From the folder the program was started in, as the command line gives it.
+        QDir::setCurrent(m_dir->path());
+        recent.remember(QStringLiteral("./spell9.xml"));
+
+        const QStringList expected = {path(QStringLiteral("spell9.xml")), path(QStringLiteral("spell5.xml")),
+                                      path(QStringLiteral("spell8.xml")), path(QStringLiteral("spell7.xml")),
+                                      path(QStringLiteral("spell6.xml")), path(QStringLiteral("spell4.xml")),
+                                      path(QStringLiteral("spell3.xml")), path(QStringLiteral("spell2.xml"))};
+        QCOMPARE(recent.paths(), expected);
+        // Kept for the next session.
+        settings.sync();
+        QSettings later(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QCOMPARE(RecentSpells(*m_commands, *m_platform, later).paths(), expected);
+    }
+
+    void recentSpellThatIsGoneIsDroppedWithANote()
+    {
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        // Written by hand: blanks and repeats are passed over.
+        settings.setValue(QStringLiteral("RecentSpells"),
+                          QStringList{path(QStringLiteral("gone.xml")), QString(), path(QStringLiteral("bad.xml")),
+                                      path(QStringLiteral("gone.xml"))});
+        RecentSpells recent(*m_commands, *m_platform, settings);
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("gone.xml")), path(QStringLiteral("bad.xml"))}));
+        QVERIFY(writeBytes(path(QStringLiteral("bad.xml")), "<spell"));
+        const WindowSnapshot before(*m_window);
+
+        recent.open(path(QStringLiteral("gone.xml")));
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
+        QVERIFY(m_platform->warnings.isEmpty());
+        QCOMPARE(m_platform->statusMessages.size(), 1);
+        QVERIFY(m_platform->statusMessages.constFirst().contains(QDir::toNativeSeparators(path(QStringLiteral("gone.xml")))));
+
+        // A file that is there but cannot be opened stays, and says why as Open does.
+        recent.open(path(QStringLiteral("bad.xml")));
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.constFirst().title, QStringLiteral("Spell Not Opened"));
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
+        QVERIFY(WindowSnapshot(*m_window) == before);
     }
 };
 

@@ -168,7 +168,7 @@ private slots:
         QFile entry(installed(QStringLiteral(CANTRIX_INSTALL_DATADIR "/applications/cantrix3.desktop")));
         QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
-        QVERIFY(lines.contains(QStringLiteral("Exec=") + QFileInfo(binLink()).fileName()));
+        QVERIFY(lines.contains(QStringLiteral("Exec=") + QFileInfo(binLink()).fileName() + QStringLiteral(" %f")));
         QVERIFY(lines.contains(QStringLiteral("Icon=cantrix3")));
     }
 

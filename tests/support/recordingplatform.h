@@ -50,7 +50,13 @@ public:
             *answer += QLatin1Char('.') + request.defaultSuffix;
         return answer;
     }
-    void openWithDesktop(const QString &verb, const QString &path) override { desktopCalls.append({verb, path}); }
+    void openWithDesktop(const QString &verb, const QString &path, const std::function<void()> &whenRefused) override
+    {
+        desktopCalls.append({verb, path});
+        if (desktopRefuses && whenRefused)
+            whenRefused();
+    }
+    void showPageInProgram(const QString &path) override { pagesShownInProgram.append(path); }
 
     void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
     void setUserConfigDirectory(const QString &directory) { m_userConfigDirectory = directory; }
@@ -65,6 +71,9 @@ public:
     // Each file dialog takes the next answer; std::nullopt (or an empty queue) cancels.
     QQueue<std::optional<QString>> dialogAnswers;
     QList<DesktopCall> desktopCalls;
+    // Whether the desktop has no program for the documents it is handed.
+    bool desktopRefuses = false;
+    QStringList pagesShownInProgram;
 
 private:
     QString m_programDirectory;

@@ -9,6 +9,7 @@ ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out
 {
     addDesignScenarioCommands(*this);
     addDocumentScenarioCommands(*this);
+    addDrainScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
         m_out.flush();

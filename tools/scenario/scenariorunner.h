@@ -62,3 +62,4 @@ private:
 // Each area registers its commands here (defined in the file of that area).
 void addDesignScenarioCommands(ScenarioRunner &runner);
 void addDocumentScenarioCommands(ScenarioRunner &runner);
+void addDrainScenarioCommands(ScenarioRunner &runner);
