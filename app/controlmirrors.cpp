@@ -36,6 +36,7 @@ ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent)
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
     });
+    connect(&m_model, &ListControl::replaced, this, &ComboMirror::showModel);
     connect(&m_model, &ListControl::changed, this, &ComboMirror::showSelection);
     // activated() comes from the user alone (mouse, keys, wheel), never from code.
     connect(m_widget, &QComboBox::activated, this, &ComboMirror::userChose);
@@ -111,6 +112,7 @@ ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObj
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
     });
+    connect(&m_model, &ListControl::replaced, this, &ListWidgetMirror::showModel);
     connect(&m_model, &ListControl::changed, this, &ListWidgetMirror::showSelection);
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
     m_widget->installEventFilter(this);

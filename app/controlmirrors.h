@@ -41,7 +41,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after an undo, or if the widget lost step.
     void showModel();
     void showSelection();
     void userChose(int row);
@@ -71,7 +71,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shows every row of the model anew; only at the start, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after an undo, or if the widget lost step.
     void showModel();
     void showSelection();
     void userSelectionChanged();

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,6 +103,26 @@ Widget *field(GrowingForm &form, const char *name, const QRect &twips, Growth ho
     return widget;
 }
 
+// Undo and Redo belong to the window: a text field's own undo would step through texts the
+// model no longer holds once the window has been put back. The field leaves those keys to the
+// Edit menu by not claiming them.
+class WindowUndoKeys final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
@@ -164,6 +185,10 @@ void MainWindow::createControls(GrowingForm &form)
         combo->view()->setPalette(rows);
     }
 
+    auto *undoKeys = new WindowUndoKeys(this);
+    for (QWidget *typed : std::initializer_list<QWidget *>{nameText, forceText, descriptionText})
+        typed->installEventFilter(undoKeys);
+
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));
     descriptionText->setTabChangesFocus(true);
@@ -192,9 +217,9 @@ void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidg
     modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix, row); });
     options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
 
-    auto *changes = new SpellChanges(m_cantrix, this);
-    m_drainPreview = new DrainPreviewStatus(m_cantrix, *changes, this);
-    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *changes, this, drainText);
+    m_spellChanges = new SpellChanges(m_cantrix, this);
+    m_drainPreview = new DrainPreviewStatus(m_cantrix, *m_spellChanges, this);
+    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *m_spellChanges, this, drainText);
 }
 
 void MainWindow::createRemoveCommand(GrowingForm &form, QWidget *summary)
@@ -242,12 +267,18 @@ void MainWindow::createMenus()
     m_mnuOpenRecent = file->addMenu(tr("Open &Recent"));
     m_mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
     m_mnuSave = addCommand(file, "mnuSave", tr("&Save"), QKeySequence::Save);
+    m_mnuRestoreLastSpell = addCommand(file, "mnuRestoreLastSpell", tr("Restore &Last Spell"));
     m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
     m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."), QKeySequence::Print);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     m_mnuOptions = addCommand(file, "mnuOptions", tr("&Options..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     m_mnuExit = addCommand(file, "mnuExit", tr("E&xit"), QKeySequence::Quit);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_mnuUndo = addCommand(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
+    m_mnuRedo = addCommand(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo);
 
     QMenu *rules = menuBar()->addMenu(tr("&Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));

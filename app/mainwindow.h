@@ -12,6 +12,7 @@ class ListWidgetMirror;
 class MenuCommands;
 class QAction;
 class QMenu;
+class SpellChanges;
 
 // The design window on screen. It is a humble view of the window model: it shows every
 // visible control of the model in a widget of its own (named as the control) and hands the
@@ -30,6 +31,8 @@ public:
     // What the window shows of the drain code beside the code itself.
     DrainBreakdownView &drainBreakdown() const { return *m_drainBreakdown; }
     DrainPreviewStatus &drainPreview() const { return *m_drainPreview; }
+    // Tells once each user action is over that the spell or a selection changed.
+    SpellChanges &spellChanges() const { return *m_spellChanges; }
 
     // The menu entries, for MenuCommands to wire.
     QAction *mnuNew() const { return m_mnuNew; }
@@ -37,10 +40,13 @@ public:
     // Filled by MenuCommands with the spells opened or saved last.
     QMenu *mnuOpenRecent() const { return m_mnuOpenRecent; }
     QAction *mnuSave() const { return m_mnuSave; }
+    QAction *mnuRestoreLastSpell() const { return m_mnuRestoreLastSpell; }
     QAction *mnuExportCard() const { return m_mnuExportCard; }
     QAction *mnuPrint() const { return m_mnuPrint; }
     QAction *mnuOptions() const { return m_mnuOptions; }
     QAction *mnuExit() const { return m_mnuExit; }
+    QAction *mnuUndo() const { return m_mnuUndo; }
+    QAction *mnuRedo() const { return m_mnuRedo; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
     QAction *mnuDrainBreakdown() const { return m_mnuDrainBreakdown; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
@@ -64,10 +70,13 @@ private:
     QAction *m_mnuOpen = nullptr;
     QMenu *m_mnuOpenRecent = nullptr;
     QAction *m_mnuSave = nullptr;
+    QAction *m_mnuRestoreLastSpell = nullptr;
     QAction *m_mnuExportCard = nullptr;
     QAction *m_mnuPrint = nullptr;
     QAction *m_mnuOptions = nullptr;
     QAction *m_mnuExit = nullptr;
+    QAction *m_mnuUndo = nullptr;
+    QAction *m_mnuRedo = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
     QAction *m_mnuDrainBreakdown = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
@@ -75,4 +84,5 @@ private:
     MenuCommands *m_commands = nullptr;
     DrainBreakdownView *m_drainBreakdown = nullptr;
     DrainPreviewStatus *m_drainPreview = nullptr;
+    SpellChanges *m_spellChanges = nullptr;
 };

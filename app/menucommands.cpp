@@ -1,6 +1,7 @@
 #include "app/menucommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMenu>
@@ -13,9 +14,13 @@
 #include "app/optionscommand.h"
 #include "app/rulesproblemsview.h"
 #include "app/spellcardactions.h"
+#include "app/spellchanges.h"
 #include "design/cantrix.h"
+#include "design/spellhistory.h"
+#include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
+#include "documents/spelldraft.h"
 #include "shell/shellcommands.h"
 
 MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
@@ -26,16 +31,24 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
       m_shell(new ShellCommands(cantrix.platform(), this)),
       m_cards(new SpellCardActions(cantrix, &window)),
       m_rulesProblems(new RulesProblemsView(cantrix, &window)),
+      m_history(new SpellHistory(cantrix, this)),
+      m_opened(new OpenedSpell(cantrix, *m_spellCommands, *m_history, cantrix.platform(), this)),
+      m_draft(new SpellDraft(cantrix, *m_spellCommands, *m_opened, cantrix.platform(), this)),
       m_settings(new QSettings(this)),
       m_recent(new RecentSpells(*m_spellCommands, cantrix.platform(), *m_settings, this))
 {
     connect(window.mnuNew(), &QAction::triggered, &cantrix, &Cantrix::mnuNew_Click);
     connect(window.mnuOpen(), &QAction::triggered, m_spellCommands, &SpellCommands::mnuOpen_Click);
     connect(window.mnuSave(), &QAction::triggered, m_spellCommands, &SpellCommands::mnuSave_Click);
+    // A save dates a spell saved for the first time, and no control tells of that.
+    connect(window.mnuSave(), &QAction::triggered, m_history, &SpellHistory::settle);
+    connect(window.mnuRestoreLastSpell(), &QAction::triggered, m_draft, &SpellDraft::restore);
     connect(window.mnuExportCard(), &QAction::triggered, m_cards, &SpellCardActions::exportCard);
     connect(window.mnuPrint(), &QAction::triggered, m_cards, &SpellCardActions::print);
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
     connect(window.mnuExit(), &QAction::triggered, m_shell, &ShellCommands::mnuExit_Click);
+    connect(window.mnuUndo(), &QAction::triggered, m_history, &SpellHistory::undo);
+    connect(window.mnuRedo(), &QAction::triggered, m_history, &SpellHistory::redo);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
     connect(window.mnuDrainBreakdown(), &QAction::triggered, &window.drainBreakdown(), &DrainBreakdownView::showWindow);
     // The preview and the rules problems share the status bar: while the preview speaks, the
@@ -50,6 +63,25 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     // Opened once the drop is over, so a message about the file does not hold up the desktop's
     // drag and drop.
     connect(&window, &MainWindow::spellDropped, m_spellCommands, &SpellCommands::openFile, Qt::QueuedConnection);
+
+    // A user action is one step once the event loop has seen it through, nested handlers and all.
+    connect(&window.spellChanges(), &SpellChanges::settled, m_history, &SpellHistory::settle);
+    connect(m_history, &SpellHistory::settled, this, &MenuCommands::showHistory);
+    showHistory();
+    window.mnuRestoreLastSpell()->setEnabled(m_draft->isAvailable());
+    connect(m_draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
+    // However the program ends (Exit, the window closed, the session over), an unsaved spell is kept.
+    const auto keepDraft = [this] { m_draft->keep(); };
+    connect(qApp, &QCoreApplication::aboutToQuit, m_draft, keepDraft);
+#if QT_CONFIG(sessionmanager)
+    connect(qApp, &QGuiApplication::commitDataRequest, m_draft, keepDraft);
+#endif
+}
+
+void MenuCommands::showHistory()
+{
+    m_window.mnuUndo()->setEnabled(m_history->canUndo());
+    m_window.mnuRedo()->setEnabled(m_history->canRedo());
 }
 
 MenuCommands::~MenuCommands()

@@ -12,9 +12,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/helpviewer.h"
+#include "shell/programinfo.h"
 
 namespace {
 
@@ -50,6 +52,14 @@ void launch(const QString &launcher, const QString &path, const std::function<vo
     process->start();
 }
 
+void showStatusIn(QStatusBar *bar, const QString &text)
+{
+    if (text.isEmpty())
+        bar->clearMessage();
+    else
+        bar->showMessage(text);
+}
+
 } // namespace
 
 QtPlatform::~QtPlatform()
@@ -72,6 +82,11 @@ QString QtPlatform::userConfigDirectory() const
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
+QString QtPlatform::userDataDirectory() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QDate QtPlatform::today() const
 {
     return QDate::currentDate();
@@ -89,17 +104,31 @@ QWidget *QtPlatform::dialogParent() const
 
 void QtPlatform::showWarning(const QString &title, const QString &text)
 {
-    QMessageBox::warning(dialogParent(), title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialogParent());
+    // Messages quote file names and documents word for word: nothing in them is markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtPlatform::ask(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::showStatus(const QString &text)
 {
     if (!m_mainWindow)
         return;
-    if (text.isEmpty())
-        m_mainWindow->statusBar()->clearMessage();
+    // A status bar hides what a message covers only while it is on screen: a message given
+    // before the window is first shown (a note at start-up) waits for the event loop, which
+    // starts once the window is shown.
+    if (m_mainWindow->isVisible())
+        showStatusIn(m_mainWindow->statusBar(), text);
     else
-        m_mainWindow->statusBar()->showMessage(text);
+        QTimer::singleShot(0, m_mainWindow->statusBar(), [bar = m_mainWindow->statusBar(), text] { showStatusIn(bar, text); });
 }
 
 void QtPlatform::closeMainWindow()
@@ -115,6 +144,18 @@ void QtPlatform::exitProgram()
     QCoreApplication::exit(0);
 }
 
+void QtPlatform::showDocument(const QString &path, bool modified)
+{
+    if (!m_mainWindow)
+        return;
+    // The title names the file, with the place holder Qt turns into the modified marker; the
+    // file path lets the desktop offer the file itself (a proxy icon, a recent-documents list).
+    m_mainWindow->setWindowFilePath(path);
+    m_mainWindow->setWindowTitle(path.isEmpty() ? ProgramInfo::title()
+                                                : tr("%1[*] - %2").arg(QFileInfo(path).fileName(), ProgramInfo::title()));
+    m_mainWindow->setWindowModified(modified);
+}
+
 std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
 {
     QFileDialog dialog(dialogParent(), request.title);
@@ -124,6 +165,9 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // Whether a file may be replaced is the command's to ask: saving again to the spell's own
+    // file asks nothing.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include "design/platform.h"
@@ -13,6 +14,7 @@ class QMainWindow;
 class QtPlatform final : public Platform
 {
     Q_DISABLE_COPY_MOVE(QtPlatform)
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
 
 public:
     QtPlatform() = default;
@@ -23,13 +25,16 @@ public:
 
     QString programDirectory() const override;
     QString userConfigDirectory() const override;
+    QString userDataDirectory() const override;
     QDate today() const override;
     QLocale locale() const override;
 
     void showWarning(const QString &title, const QString &text) override;
+    bool ask(const QString &title, const QString &text) override;
     void showStatus(const QString &text) override;
     void closeMainWindow() override;
     void exitProgram() override;
+    void showDocument(const QString &path, bool modified) override;
 
     std::optional<QString> chooseFile(const FileDialogRequest &request) override;
     void openWithDesktop(const QString &verb, const QString &path,

@@ -14,7 +14,7 @@ SpellChanges::SpellChanges(Cantrix &cantrix, QObject *parent)
     };
     for (ListControl *list : cantrix.lists())
         connect(list, &ListControl::changed, this, changed);
-    for (TextControl *text : {&cantrix.ForceText, &cantrix.DrainText})
+    for (TextControl *text : {&cantrix.NameText, &cantrix.ForceText, &cantrix.DrainText, &cantrix.DescriptionText})
         connect(text, &TextControl::changed, this, changed);
     // Once at the start too, for a spell composed before the view was made.
     m_settle.start();

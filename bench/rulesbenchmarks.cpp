@@ -9,6 +9,7 @@
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
 #include "design/drainpreview.h"
+#include "design/spellsnapshot.h"
 
 namespace {
 
@@ -137,6 +138,29 @@ void calculateDrain(benchmark::State &state, RulesScene *scene)
         model.CalculateDrain();
 }
 
+// One step of Undo: the window kept as it is, and another state put back whole, alternating
+// between a spell with thirteen summary rows and the same spell before its last row was added.
+void undoStep(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix &model = scene->model();
+    scene->fillSummary();
+    model.CalculateDrain();
+    const SpellSnapshot full = SpellSnapshot::of(model);
+    model.Summary2List.remove(Cantrix::countedSummaryRows - 1);
+    model.Summary2List1.remove(Cantrix::countedSummaryRows - 1);
+    model.CalculateDrain();
+    const SpellSnapshot shorter = SpellSnapshot::of(model);
+    bool toFull = true;
+    for (auto _ : state) {
+        SpellSnapshot kept = SpellSnapshot::of(model);
+        benchmark::DoNotOptimize(kept);
+        model.restore(toFull ? full : shorter);
+        toFull = !toFull;
+    }
+    if (model.Summary2List.count() < Cantrix::countedSummaryRows - 1)
+        state.SkipWithError("the summary was not put back");
+}
+
 } // namespace
 
 void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
@@ -162,4 +186,5 @@ void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
     add("CalculateDrain", calculateDrain);
     add("ModifierPreview", modifierPreview);
     add("OptionPreview", optionPreview);
+    add("UndoStep", undoStep);
 }

@@ -14,6 +14,8 @@
 #include "design/rulesfile.h"
 #include "design/textcontrol.h"
 
+struct SpellSnapshot;
+
 // The design window as a model: its controls are the spell being composed. Every visible
 // list has a hidden twin (same name followed by "1") whose row i holds the token string of
 // row i of its partner; the drain code is computed from the twins alone. Handlers carry the
@@ -81,6 +83,13 @@ public:
     void StartDesign();
     void ClearControls();
     void mnuNew_Click();
+    // New, once the rules data file has been read: when it cannot be, the user is told, the
+    // spell on screen stays and false returns. Open starts this way too.
+    bool startNew();
+
+    // Puts back the whole window as a snapshot kept it (undo, redo). The views follow; no
+    // handler runs and the rules data file is not read. Defined beside SpellSnapshot.
+    void restore(const SpellSnapshot &snapshot);
 
     // Category, type and force.
     void CategoryCombo_Click();
@@ -109,8 +118,15 @@ signals:
     void closed();
     // StartDesign has filled the lists from the rules data file (start-up and New).
     void designStarted();
+    // New or Open found the rules data file unreadable and kept the spell on screen.
+    void designRefused();
 
 private:
+    // StartDesign with the rules data file already read.
+    void startDesignFrom(const RulesFile::Contents &rules);
+    // The message for a rules data file that is missing or cannot be read, with what becomes of
+    // the spell on screen when it stays.
+    void warnRulesUnusable(const RulesFile::Contents &rules, bool spellStays);
     // Reads the rules data file for a handler that runs after start-up; no value when it
     // cannot be read. The user hears of that once in the status bar, until it reads again.
     std::optional<QStringList> rulesLinesForHandler();
@@ -123,5 +139,7 @@ private:
     // itself, so start-up and New read the file once instead of twice.
     const QStringList *m_startupLines = nullptr;
     bool m_closed = false;
+    // While a snapshot is put back: the controls' events reach no handler.
+    bool m_restoring = false;
     bool m_rulesProblemReported = false;
 };

@@ -32,18 +32,25 @@ public:
     virtual QString programDirectory() const = 0;
     // The per-user configuration folder, used where the program folder cannot be written.
     virtual QString userConfigDirectory() const = 0;
+    // The per-user data folder, where the program keeps what it remembers between runs.
+    virtual QString userDataDirectory() const = 0;
     virtual QDate today() const = 0;
     // The locale whose month names dates are written with.
     virtual QLocale locale() const = 0;
 
     // A modal message box with a warning icon and one OK button.
     virtual void showWarning(const QString &title, const QString &text) = 0;
+    // A modal question with Yes and No buttons; true for Yes.
+    virtual bool ask(const QString &title, const QString &text) = 0;
     // A passing, non-modal notice (the main window's status bar); an empty text ends it.
     virtual void showStatus(const QString &text) = 0;
     // Hides and unloads the main window; the program ends once no window is left.
     virtual void closeMainWindow() = 0;
     // Ends the program at once, nothing asked, nothing saved.
     virtual void exitProgram() = 0;
+    // The document the main window shows in its title: the file ("" for none) and whether the
+    // spell on screen differs from it.
+    virtual void showDocument(const QString &path, bool modified) = 0;
 
     // A modal file dialog; no value when the user cancelled.
     virtual std::optional<QString> chooseFile(const FileDialogRequest &request) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QList>
 #include <QString>
 
 #include "documents/xmleventparser.h"
@@ -13,9 +15,21 @@ class Cantrix;
 class SpellDocumentReader final
 {
     Q_DISABLE_COPY_MOVE(SpellDocumentReader)
+    Q_DECLARE_TR_FUNCTIONS(SpellDocumentReader)
 
 public:
+    // The outermost element of every spell document.
+    static constexpr auto rootElement = "common";
+
     explicit SpellDocumentReader(Cantrix &window);
+
+    // Whether an element of this name does anything to the window (names match in any case).
+    static bool takesElement(const QString &sName);
+
+    // What the user must be told once the document at `shownPath` has been read: each stored
+    // category or type the rules data has no choice for, and the one shown instead. "" when
+    // every stored choice was found.
+    QString choicesNotFound(const QString &shownPath) const;
 
     // The subscription of these handlers to the parser's events.
     XmlEvents events();
@@ -34,4 +48,6 @@ private:
     void applyForce(const QString &modifier);
 
     Cantrix &m_window;
+    // Stored values that matched no choice, in document order.
+    QList<std::pair<Choice, QString>> m_notFound;
 };

@@ -15,6 +15,8 @@ RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RulesProblems::fileTouched);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RulesProblems::folderTouched);
     connect(&m_cantrix, &Cantrix::designStarted, this, &RulesProblems::check);
+    // A New or Open that found the file unreadable: the count must not go on saying all is well.
+    connect(&m_cantrix, &Cantrix::designRefused, this, &RulesProblems::check);
 }
 
 RulesProblems::Stamp RulesProblems::stampOf(const QString &path)

@@ -10,9 +10,10 @@ class QFileSystemWatcher;
 class QTimer;
 
 // The problems of the rules data file the design window reads, checked each time the window
-// starts a design from it (start-up and New) and again whenever the file changes on disk, so
-// what the window reports is the file as it is now. The window shows the count and the list;
-// this class decides them. A check changes nothing in the window's spell.
+// starts a design from it (start-up and New), whenever New or Open finds it unreadable, and
+// again whenever the file changes on disk, so what the window reports is the file as it is
+// now. The window shows the count and the list; this class decides them. A check changes
+// nothing in the window's spell.
 class RulesProblems final : public QObject
 {
     Q_OBJECT

@@ -29,6 +29,7 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 using RulesFixture::withTokens;
 
@@ -399,7 +400,8 @@ private slots:
         const QMap<QString, QKeySequence::StandardKey> standard = {
             {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},
             {"mnuSave", QKeySequence::Save},   {"mnuPrint", QKeySequence::Print},
-            {"mnuExit", QKeySequence::Quit},   {"mnuHelpIndex", QKeySequence::HelpContents}};
+            {"mnuExit", QKeySequence::Quit},   {"mnuHelpIndex", QKeySequence::HelpContents},
+            {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo}};
         QStringList captions;
         for (QAction *menuAction : menus) {
             captions.append(menuAction->text());
@@ -414,9 +416,9 @@ private slots:
         }
         QCOMPARE(f.window.mnuSave()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "Open &Recent", "&Save",
-                                        "Export Spell &Card...", "&Print...", "-", "&Options...", "-",
-                                        "E&xit", "&Rules", "Show Rules &Problems...", "Drain &Breakdown...",
-                                        "&Help", "Help &Index", "&About..."}));
+                                        "Restore &Last Spell", "Export Spell &Card...", "&Print...", "-", "&Options...", "-",
+                                        "E&xit", "&Edit", "&Undo", "&Redo", "&Rules", "Show Rules &Problems...",
+                                        "Drain &Breakdown...", "&Help", "Help &Index", "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
@@ -426,6 +428,49 @@ private slots:
             names.append(action->objectName());
         QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
                                      "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void undoAndRedoPutTheWidgetsBack()
+    {
+        Fixture f;
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto *name = f.widget<QLineEdit>("NameText");
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
+        QCoreApplication::processEvents(); // the event loop settles each action into a step
+        name->setFocus();
+        QTest::keyClicks(name, "Spark");
+        QCoreApplication::processEvents();
+
+        // The field leaves the key to the window: the whole name goes, as one step.
+        QTest::keySequence(name, QKeySequence::Undo);
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(widgetRows(summary), QStringList({"Plain"}));
+        f.window.mnuUndo()->trigger();
+        QCOMPARE(widgetRows(summary), QStringList());
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        f.window.mnuRedo()->trigger();
+        QCOMPARE(widgetRows(summary), QStringList({"Plain"}));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), f.cantrix.DrainText.text());
+    }
+
+    void restoreLastSpellOpensTheDraft()
+    {
+        Fixture f(testRules(), false);
+        f.platform.setUserDataDirectory(f.dir.filePath(QStringLiteral("data")));
+        QVERIFY(QDir().mkpath(f.platform.userDataDirectory()));
+        QVERIFY(TestFiles::writeBytes(f.platform.userDataDirectory() + QStringLiteral("/last-spell.xml"),
+                                      "<common><date creation='' lastmod='March 06, 2001'/><itemdef name='Kept'/>"
+                                      "<category value='Beta Spell' modifier='+2 +1DRT'/></common>"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
+        f.cantrix.Form_Load();
+        QVERIFY(f.window.mnuRestoreLastSpell()->isEnabled());
+        f.window.mnuRestoreLastSpell()->trigger();
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QStringLiteral("Kept"));
+        QCOMPARE(f.widget<QComboBox>("CategoryCombo")->currentText(), QStringLiteral("Beta"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
     }
 
     void rowsTellTheirCostWhenHovered()

@@ -133,11 +133,12 @@ private slots:
         QCOMPARE(f.problemList()->topLevelItemCount(), 3);
     }
 
-    void rulesMenuStandsBetweenFileAndHelp()
+    void rulesMenuStandsBetweenEditAndHelp()
     {
         Fixture f(cleanRules);
         const QStringList titles = menuTitles(f.window.menuBar());
-        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Rules"), QStringLiteral("&Help")}));
+        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Rules"),
+                                      QStringLiteral("&Help")}));
     }
 };
 

@@ -47,6 +47,12 @@ private slots:
         QCOMPARE(checked.count(), 2);
         QCOMPARE(problems.count(), 0);
         QVERIFY(problems.report().readable);
+
+        // A New refused for want of the file leaves no "no problems" behind.
+        QVERIFY(QFile::remove(cantrix.rulesFilePath()));
+        cantrix.mnuNew_Click();
+        QCOMPARE(checked.count(), 3);
+        QVERIFY(!problems.report().readable);
     }
 
     void aChangedFileIsCheckedAgainAndTheSpellStays_data()
