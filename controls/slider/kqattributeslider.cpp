@@ -1,7 +1,5 @@
 #include "kqattributeslider.h"
 
-#include <cmath>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -13,12 +11,9 @@
 #include "olecolor.h"
 #include "sliderlayout.h"
 #include "sliderwidgetsurface.h"
+#include "twips.h"
 
 namespace {
-
-constexpr double twipsPerInch = 1440.0;
-// Pixel positions are kept within this range however far the arithmetic places the label.
-constexpr double pixelLimit = 1 << 20;
 
 // The buttons as designed: 255 twips square, grey on black, each with its arrow. The slider
 // takes the keyboard focus as a whole, so Tab stops once on it, not on each button; a click on
@@ -84,7 +79,7 @@ kqAttributeSlider::kqAttributeSlider(QWidget *parent)
     m_surface->setLabelLeft(240.0f);
     m_surface->setLabelTop(0.0f);
 
-    resize(toPixelsX(m_widthTwips), toPixelsY(m_heightTwips));
+    resize(Twips::toPixelsX(*this, m_widthTwips), Twips::toPixelsY(*this, m_heightTwips));
     connect(down, &ARButton::Click, this, &kqAttributeSlider::cmdDown_Click);
     connect(up, &ARButton::Click, this, &kqAttributeSlider::cmdUp_Click);
     initProperties();
@@ -96,16 +91,6 @@ bool kqAttributeSlider::succeeded(bool ok)
 {
     m_error = ok ? QString() : m_layout->errorString();
     return ok;
-}
-
-int kqAttributeSlider::toPixelsX(double twips) const
-{
-    return int(std::nearbyint(qBound(-pixelLimit, twips * logicalDpiX() / twipsPerInch, pixelLimit)));
-}
-
-int kqAttributeSlider::toPixelsY(double twips) const
-{
-    return int(std::nearbyint(qBound(-pixelLimit, twips * logicalDpiY() / twipsPerInch, pixelLimit)));
 }
 
 void kqAttributeSlider::setBackColor(quint32 New_BackColor)
@@ -210,7 +195,7 @@ bool kqAttributeSlider::setSizeTwips(int widthTwips, int heightTwips)
 {
     m_widthTwips = widthTwips;
     m_heightTwips = heightTwips;
-    resize(qMax(0, toPixelsX(widthTwips)), qMax(0, toPixelsY(heightTwips)));
+    resize(qMax(0, Twips::toPixelsX(*this, widthTwips)), qMax(0, Twips::toPixelsY(*this, heightTwips)));
     return Resize();
 }
 
@@ -223,10 +208,10 @@ bool kqAttributeSlider::Resize()
 // reflect the twips last set, which then stay exact.
 void kqAttributeSlider::resizeEvent(QResizeEvent *event)
 {
-    if (width() != qMax(0, toPixelsX(m_widthTwips)))
-        m_widthTwips = int(std::nearbyint(width() * twipsPerInch / logicalDpiX()));
-    if (height() != qMax(0, toPixelsY(m_heightTwips)))
-        m_heightTwips = int(std::nearbyint(height() * twipsPerInch / logicalDpiY()));
+    if (width() != qMax(0, Twips::toPixelsX(*this, m_widthTwips)))
+        m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    if (height() != qMax(0, Twips::toPixelsY(*this, m_heightTwips)))
+        m_heightTwips = Twips::wholeFromPixelsY(*this, height());
     QWidget::resizeEvent(event);
     Resize();
 }
@@ -284,7 +269,7 @@ QPointF kqAttributeSlider::valueLabelPosition() const
 
 QSize kqAttributeSlider::sizeHint() const
 {
-    return QSize(toPixelsX(designWidthTwips), toPixelsY(designHeightTwips));
+    return QSize(Twips::toPixelsX(*this, designWidthTwips), Twips::toPixelsY(*this, designHeightTwips));
 }
 
 void kqAttributeSlider::paintEvent(QPaintEvent *)

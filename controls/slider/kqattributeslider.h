@@ -167,10 +167,6 @@ private:
     void cmdDown_Click();
     void cmdUp_Click();
     bool succeeded(bool ok);
-    int toPixelsX(double twips) const;
-    int toPixelsY(double twips) const;
-
-    friend class SliderWidgetSurface;
 
     std::unique_ptr<SliderWidgetSurface> m_surface;
     std::unique_ptr<SliderLayout> m_layout;
