@@ -7,7 +7,11 @@ mapfile -t packages < <(grep -h -v -E '^\s*(#|$)' tools/build-packages.txt tools
 tools/ensure-packages.sh "${packages[@]}"
 
 build_dir=${BUILD_DIR:-build-tests}
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug ${CMAKE_EXTRA_ARGS:-}
+# CI lets no warning through; elsewhere warnings are shown and the build goes on.
+warnings_as_errors=OFF
+[ "${CI:-}" = true ] && warnings_as_errors=ON
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCANTRIX_WARNINGS_AS_ERRORS=$warnings_as_errors ${CMAKE_EXTRA_ARGS:-}
 cmake --build "$build_dir"
 
 # CI also runs the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, and

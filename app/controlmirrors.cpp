@@ -1,12 +1,15 @@
 #include "app/controlmirrors.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "design/listcontrol.h"
 #include "design/screenupdates.h"
@@ -33,6 +36,11 @@ bool ControlMirror::heldBack()
     return true;
 }
 
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent, const ScreenUpdates *updates)
     : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
@@ -55,6 +63,10 @@ ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent,
             return;
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
+    });
+    connect(&m_model, &ListControl::replaced, this, [this] {
+        if (!heldBack())
+            showModel();
     });
     connect(&m_model, &ListControl::changed, this, [this] {
         if (!heldBack())
@@ -83,6 +95,30 @@ void ComboMirror::showSelection()
     // A combo that gets rows selects its first one by itself; the model decides instead,
     // and with nothing selected the combo shows no row.
     m_widget->setCurrentIndex(m_model.selectedIndex());
+}
+
+void ComboMirror::setRowToolTip(RowToolTip toolTip)
+{
+    m_rowToolTip = std::move(toolTip);
+    m_widget->installEventFilter(this);
+    m_widget->view()->viewport()->installEventFilter(this);
+}
+
+bool ComboMirror::eventFilter(QObject *watched, QEvent *event)
+{
+    // The tip is put in place just before Qt shows it; Qt then shows it as any other.
+    if (event->type() == QEvent::ToolTip && m_rowToolTip) {
+        if (watched == m_widget) {
+            const int row = m_widget->currentIndex();
+            m_widget->setToolTip(row >= 0 ? plainToolTip(m_rowToolTip(row)) : QString());
+        } else if (watched == m_widget->view()->viewport()) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const int row = m_widget->view()->indexAt(help->pos()).row();
+            if (row >= 0)
+                m_widget->setItemData(row, plainToolTip(m_rowToolTip(row)), Qt::ToolTipRole);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ComboMirror::userChose(int row)
@@ -117,11 +153,16 @@ ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObj
         const QScopedValueRollback showing(m_showing, true);
         m_widget->clear();
     });
+    connect(&m_model, &ListControl::replaced, this, [this] {
+        if (!heldBack())
+            showModel();
+    });
     connect(&m_model, &ListControl::changed, this, [this] {
         if (!heldBack())
             showSelection();
     });
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
+    m_widget->installEventFilter(this);
     showModel();
 }
 
@@ -131,23 +172,42 @@ void ListWidgetMirror::setRowAction(std::function<void(int)> action)
     connect(m_widget, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         m_rowAction(m_widget->row(item));
     });
-    m_widget->installEventFilter(this);
+}
+
+void ListWidgetMirror::setRowToolTip(RowToolTip toolTip)
+{
+    m_rowToolTip = std::move(toolTip);
+    m_viewport = m_widget->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 bool ListWidgetMirror::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_widget && event->type() == QEvent::KeyPress && m_rowAction) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
-                          || key->key() == Qt::Key_Space;
-        if (plain && acts) {
-            if (m_widget->currentRow() >= 0)
-                m_rowAction(m_widget->currentRow());
-            return true;
-        }
+    if (event->type() == QEvent::ToolTip && watched == m_viewport && m_rowToolTip) {
+        // The tip is put in place just before Qt shows it; Qt then shows it as any other.
+        QListWidgetItem *item = m_widget->itemAt(static_cast<QHelpEvent *>(event)->pos());
+        if (item)
+            item->setToolTip(plainToolTip(m_rowToolTip(m_widget->row(item))));
     }
-    return QObject::eventFilter(watched, event);
+    if (watched != m_widget || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // A list that gets the focus makes its first row current without selecting it, and Down
+    // would then step over that row to the second: with nothing selected, Down selects the first.
+    if (key->key() == Qt::Key_Down && m_model.selectedIndex() < 0 && m_model.count() > 0) {
+        m_model.setSelectedIndex(0);
+        showSelection();
+        return true;
+    }
+    const bool acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    if (acts && m_rowAction) {
+        if (m_widget->currentRow() >= 0)
+            m_rowAction(m_widget->currentRow());
+        return true;
+    }
+    return false;
 }
 
 void ListWidgetMirror::showModel()

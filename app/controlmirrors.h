@@ -40,6 +40,14 @@ private:
     bool m_outdated = false;
 };
 
+// What a row's tooltip says, asked for when the tooltip is about to show, so that a list of
+// thousands of rows costs nothing until a row is hovered, and a tip never tells of a row that
+// has changed since.
+using RowToolTip = std::function<QString(int row)>;
+
+// A tooltip that shows `text` as written: a text from the rules file is never taken for markup.
+QString plainToolTip(const QString &text);
+
 // A drop-down list: the user's choice of a row selects that row in the model.
 class ComboMirror final : public ControlMirror
 {
@@ -50,20 +58,29 @@ public:
     ComboMirror(ListControl &model, QComboBox *widget, QObject *parent = nullptr,
                 const ScreenUpdates *updates = nullptr);
 
+    // Tooltips for the rows the list opens, and for its face (the chosen row).
+    void setRowToolTip(RowToolTip toolTip);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    // Shows every row of the model anew: at the start, after a hold, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after a hold or an undo, or if the widget
+    // lost step.
     void showModel() override;
     void showSelection();
     void userChose(int row);
 
     ListControl &m_model;
     QComboBox *m_widget;
+    RowToolTip m_rowToolTip;
     bool m_showing = false;
 };
 
 // A list box: the user's selection (mouse or arrow keys) selects the same row in the model,
-// nothing selected giving -1. A list may also have an action for a row: a double-click on it,
-// or Enter or Space on the current row, which is how the keyboard reaches that action.
+// nothing selected giving -1; Down with nothing selected selects the first row. A list may also
+// have an action for a row: a double-click on it, or Enter or Space on the current row, which
+// is how the keyboard reaches that action.
 class ListWidgetMirror final : public ControlMirror
 {
     Q_OBJECT
@@ -79,19 +96,25 @@ public:
     static constexpr int measuredRows = 5000;
 
     void setRowAction(std::function<void(int)> action);
+    void setRowToolTip(RowToolTip toolTip);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Shows every row of the model anew: at the start, after a hold, or if the widget lost step.
+    // Shows every row of the model anew: at the start, after a hold or an undo, or if the widget
+    // lost step.
     void showModel() override;
     void showSelection();
     void userSelectionChanged();
 
     ListControl &m_model;
     QListWidget *m_widget;
+    // Kept from when the tooltip filter was installed: the viewport still sends events while the
+    // list around it is being destroyed, when asking the list for it is no longer allowed.
+    QObject *m_viewport = nullptr;
     std::function<void(int)> m_rowAction;
+    RowToolTip m_rowToolTip;
     bool m_showing = false;
 };
 

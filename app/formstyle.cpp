@@ -5,23 +5,16 @@
 #include <QLabel>
 #include <QWidget>
 
-namespace FormStyle {
+#include "controls/arbutton/twips.h"
 
-namespace {
-int toPixels(int twips, int dpi)
-{
-    return qRound(double(twips) * dpi / twipsPerInch);
-}
-} // namespace
+namespace FormStyle {
 
 QRect fromTwips(const QWidget *widget, int left, int top, int width, int height)
 {
-    const int dpiX = widget->logicalDpiX();
-    const int dpiY = widget->logicalDpiY();
     // Edges are converted, not sizes, so neighbouring controls never overlap by rounding.
-    const int x = toPixels(left, dpiX);
-    const int y = toPixels(top, dpiY);
-    return QRect(x, y, toPixels(left + width, dpiX) - x, toPixels(top + height, dpiY) - y);
+    const int x = Twips::toPixelsX(*widget, left);
+    const int y = Twips::toPixelsY(*widget, top);
+    return QRect(x, y, Twips::toPixelsX(*widget, left + width) - x, Twips::toPixelsY(*widget, top + height) - y);
 }
 
 void place(QWidget *widget, int left, int top, int width, int height)

@@ -12,8 +12,6 @@ class QWidget;
 // the screen the widget is on, the same DPI that turns the fonts' points into pixels.
 namespace FormStyle {
 
-inline constexpr int twipsPerInch = 1440;
-
 // A rectangle given in twips (left, top, width, height), in the widget's pixels.
 QRect fromTwips(const QWidget *widget, int left, int top, int width, int height);
 // Places a child widget at a twips rectangle of its parent's client area.

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -55,7 +56,7 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    ARButton *ok = addButton(buttons, tr("OK"), "cmdOk");
+    m_ok = addButton(buttons, tr("OK"), "cmdOk");
     ARButton *cancel = addButton(buttons, tr("Cancel"), "cmdCancel");
 
     auto *layout = new QVBoxLayout(this);
@@ -63,8 +64,21 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok, &ARButton::Click, this, [this] { m_model.cmdOk_Click(); });
+    connect(m_ok, &ARButton::Click, this, [this] { m_model.cmdOk_Click(); });
     connect(cancel, &ARButton::Click, &m_model, &AuthorOptionsForm::cmdCancel_Click);
     // Deferred, so the dialog is never deleted inside the handler that asked for it.
     connect(&m_model, &AuthorOptionsForm::unloadRequested, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+// OK is the default button: Enter in a field presses it. A button with the focus takes Enter
+// for itself before it comes here, so Enter on Cancel still cancels.
+void FrmOptions::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        m_ok->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

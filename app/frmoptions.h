@@ -4,6 +4,7 @@
 
 #include "author/authoroptionsform.h"
 
+class ARButton;
 class Platform;
 
 // The Options dialog on screen: the author's name, e-mail address and home page, stored in
@@ -21,6 +22,10 @@ public:
 
     AuthorOptionsForm &model() { return m_model; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     AuthorOptionsForm m_model;
+    ARButton *m_ok = nullptr;
 };

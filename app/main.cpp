@@ -1,19 +1,76 @@
 #include <cstdlib>
+#include <functional>
 
 #include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 #include "app/mainwindow.h"
+#include "app/menucommands.h"
 #include "app/programicon.h"
 #include "app/qtplatform.h"
 #include "design/cantrix.h"
+#include "documents/spellcommands.h"
+#include "shell/commandline.h"
+#include "shell/programinfo.h"
+
+namespace {
+
+// Runs an action once a window is on screen, where the desktop has placed it: a message box
+// shown earlier would be centred on where the window was before it was placed. A window that
+// is never exposed (started minimised) runs the action after a short while all the same.
+class WhenOnScreen final : public QObject
+{
+public:
+    WhenOnScreen(QWidget &window, std::function<void()> action)
+        : QObject(&window), m_window(window.windowHandle()), m_action(std::move(action))
+    {
+        constexpr int longestWaitMs = 1500;
+        m_window->installEventFilter(this);
+        QTimer::singleShot(longestWaitMs, this, &WhenOnScreen::run);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed())
+            QTimer::singleShot(0, this, &WhenOnScreen::run);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void run()
+    {
+        if (!m_action)
+            return;
+        const std::function<void()> action = std::move(m_action);
+        m_action = nullptr;
+        if (m_window)
+            m_window->removeEventFilter(this);
+        action();
+        deleteLater();
+    }
+
+    QPointer<QWindow> m_window;
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cantrix3"));
     QApplication::setOrganizationName(QStringLiteral("Cantrix"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(ProgramInfo::versionMajor)
+                                            .arg(ProgramInfo::versionMinor)
+                                            .arg(ProgramInfo::versionRevision));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
     QApplication::setWindowIcon(programIcon());
+    // Read before start-up makes the program's folder the current one.
+    const QString document = CommandLine::process(app);
 
     QtPlatform platform;
     Cantrix cantrix(platform);
@@ -27,7 +84,8 @@ int main(int argc, char *argv[])
     if (cantrix.isClosed())
         return EXIT_FAILURE;
     window.show();
-    const int status = QApplication::exec();
-    // New found the rules data file gone and closed the window: an end as at a failed start.
-    return cantrix.isClosed() ? EXIT_FAILURE : status;
+    // Opened once the window is up, so a message about the document stands over the window.
+    if (!document.isEmpty())
+        new WhenOnScreen(window, [&window, document] { window.commands().spellCommands().openFile(document); });
+    return QApplication::exec();
 }

@@ -1,24 +1,33 @@
 #include "app/mainwindow.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 
 #include "app/controlmirrors.h"
+#include "app/drainbreakdownview.h"
+#include "app/drainpreviewstatus.h"
 #include "app/formstyle.h"
+#include "app/growingform.h"
 #include "app/menucommands.h"
 #include "app/programicon.h"
+#include "app/spellchanges.h"
+#include "app/spelldroptarget.h"
 #include "controls/arbutton/arbutton.h"
 #include "design/cantrix.h"
+#include "design/drainpreview.h"
+#include "design/drainwords.h"
 #include "shell/programinfo.h"
 
 namespace {
+
+using Growth = GrowingForm::Growth;
 
 // The window's client area as designed, in twips.
 constexpr int formWidth = 9060;
@@ -27,23 +36,40 @@ constexpr int formHeight = 5070;
 const QColor formColour(23, 73, 74);      // dark teal behind everything
 const QColor fieldColour(255, 255, 204);  // light yellow of fields and lists
 
-// The captions of the Label1 array, each beside the control it names. Indices 4 and 5 of
-// the array are not used on this window.
+// A window made larger than designed gives its room to the lists and the description, which
+// are what long rules texts and long descriptions overflow; the fields and the captions keep
+// their places and sizes, so the top row reads as designed at any size. Height goes to the
+// three bands in proportion to their designed heights, and lists side by side share the width
+// in proportion to their designed widths.
+constexpr double modifiersHeight = 1395.0, descriptionHeight = 1095.0, summaryHeight = 1200.0;
+constexpr double bandsHeight = modifiersHeight + descriptionHeight + summaryHeight;
+constexpr Growth modifiersBand{0.0, modifiersHeight / bandsHeight};
+constexpr Growth descriptionBand{modifiersBand.grow, descriptionHeight / bandsHeight};
+constexpr Growth summaryBand{descriptionBand.move + descriptionBand.grow, summaryHeight / bandsHeight};
+constexpr Growth belowSummary{1.0, 0.0};
+constexpr Growth wholeWidth{0.0, 1.0};
+constexpr double modifierShare = 3135.0 / (3135.0 + 4575.0);
+constexpr double summary1Share = 1575.0 / (1575.0 + 6135.0);
+
+// The captions of the Label1 array, each beside the control it names, and moving down with it.
+// Indices 4 and 5 of the array are not used on this window.
 struct Caption
 {
     int index;
     const char *text;
-    int left, top, width, height;
+    QRect twips;
+    Growth horizontal;
+    Growth vertical;
 };
-constexpr Caption captions[] = {
-    {0, QT_TRANSLATE_NOOP("MainWindow", "Spell Name"), 120, 135, 855, 255},
-    {3, QT_TRANSLATE_NOOP("MainWindow", "Force"), 120, 495, 855, 255},
-    {1, QT_TRANSLATE_NOOP("MainWindow", "Category"), 2040, 495, 735, 255},
-    {2, QT_TRANSLATE_NOOP("MainWindow", "Type"), 4320, 495, 495, 255},
-    {9, QT_TRANSLATE_NOOP("MainWindow", "Drain"), 6720, 495, 495, 255},
-    {7, QT_TRANSLATE_NOOP("MainWindow", "Modifiers"), 120, 960, 855, 255},
-    {6, QT_TRANSLATE_NOOP("MainWindow", "Spell Description"), 120, 2520, 855, 495},
-    {8, QT_TRANSLATE_NOOP("MainWindow", "Spell Summary "), 0, 3720, 975, 495},
+const Caption captions[] = {
+    {0, QT_TRANSLATE_NOOP("MainWindow", "Spell Name"), {120, 135, 855, 255}, {}, {}},
+    {3, QT_TRANSLATE_NOOP("MainWindow", "Force"), {120, 495, 855, 255}, {}, {}},
+    {1, QT_TRANSLATE_NOOP("MainWindow", "Category"), {2040, 495, 735, 255}, {}, {}},
+    {2, QT_TRANSLATE_NOOP("MainWindow", "Type"), {4320, 495, 495, 255}, {}, {}},
+    {9, QT_TRANSLATE_NOOP("MainWindow", "Drain"), {6720, 495, 495, 255}, {}, {}},
+    {7, QT_TRANSLATE_NOOP("MainWindow", "Modifiers"), {120, 960, 855, 255}, {}, {}},
+    {6, QT_TRANSLATE_NOOP("MainWindow", "Spell Description"), {120, 2520, 855, 495}, {}, {descriptionBand.move, 0.0}},
+    {8, QT_TRANSLATE_NOOP("MainWindow", "Spell Summary "), {0, 3720, 975, 495}, {}, {summaryBand.move, 0.0}},
 };
 
 QPalette formPalette(QPalette palette)
@@ -68,14 +94,34 @@ QPalette fieldPalette(QPalette palette)
 // Names a control after the model control it shows, gives it the field look and puts it at
 // its designed place.
 template <typename Widget>
-Widget *field(QWidget *form, const char *name, int left, int top, int width, int height)
+Widget *field(GrowingForm &form, const char *name, const QRect &twips, Growth horizontal = {}, Growth vertical = {})
 {
-    auto *widget = new Widget(form);
+    auto *widget = new Widget(form.form());
     widget->setObjectName(QLatin1String(name));
     widget->setPalette(fieldPalette(widget->palette()));
-    FormStyle::place(widget, left, top, width, height);
+    form.add(widget, twips, horizontal, vertical);
     return widget;
 }
+
+// Undo and Redo belong to the window: a text field's own undo would step through texts the
+// model no longer holds once the window has been put back. The field leaves those keys to the
+// Edit menu by not claiming them.
+class WindowUndoKeys final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -91,40 +137,45 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
     form->setAutoFillBackground(true);
     form->setPalette(formPalette(form->palette()));
     form->setFont(FormStyle::tahoma());
-    form->setFixedSize(FormStyle::fromTwips(form, 0, 0, formWidth, formHeight).size());
     setCentralWidget(form);
+    // Opens at the designed size, which is also the smallest.
+    auto *growing = new GrowingForm(form, QSize(formWidth, formHeight));
 
-    createControls(form);
+    createControls(*growing);
     createMenus();
-    statusBar()->setSizeGripEnabled(false);
     m_commands = new MenuCommands(*this, m_cantrix);
-    // Every control sits at a fixed place, so the window keeps its designed size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto *drops = new SpellDropTarget(this);
+    connect(drops, &SpellDropTarget::spellDropped, this, &MainWindow::spellDropped);
 }
 
-void MainWindow::createControls(QWidget *form)
+void MainWindow::createControls(GrowingForm &form)
 {
     for (const Caption &caption : captions) {
-        auto *label = new QLabel(tr(caption.text), form);
+        auto *label = new QLabel(tr(caption.text), form.form());
         label->setObjectName(QStringLiteral("Label1_%1").arg(caption.index));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        FormStyle::place(label, caption.left, caption.top, caption.width, caption.height);
+        form.add(label, caption.twips, caption.horizontal, caption.vertical);
         FormStyle::fitCaption(label);
     }
 
     // Created in reading order, which is the order Tab walks them.
-    auto *nameText = field<QLineEdit>(form, "NameText", 1080, 120, 7815, 285);
-    auto *forceText = field<QLineEdit>(form, "ForceText", 1080, 480, 375, 285);
-    auto *categoryCombo = field<QComboBox>(form, "CategoryCombo", 2880, 465, 1335, 315);
-    auto *typeCombo = field<QComboBox>(form, "TypeCombo", 4920, 465, 1575, 315);
-    auto *drainText = field<QLineEdit>(form, "DrainText", 7320, 480, 1575, 285);
-    auto *modifier1List = field<QListWidget>(form, "Modifier1List", 1080, 960, 3135, 1395);
-    auto *modifier2List = field<QListWidget>(form, "Modifier2List", 4320, 960, 4575, 1395);
-    auto *descriptionText = field<QPlainTextEdit>(form, "DescriptionText", 1080, 2520, 7815, 1095);
-    auto *summary1List = field<QListWidget>(form, "Summary1List", 1080, 3720, 1575, 1200);
-    auto *summary2List = field<QListWidget>(form, "Summary2List", 2760, 3720, 6135, 1200);
-    createRemoveCommand(form);
+    auto *nameText = field<QLineEdit>(form, "NameText", {1080, 120, 7815, 285});
+    auto *forceText = field<QLineEdit>(form, "ForceText", {1080, 480, 375, 285});
+    auto *categoryCombo = field<QComboBox>(form, "CategoryCombo", {2880, 465, 1335, 315});
+    auto *typeCombo = field<QComboBox>(form, "TypeCombo", {4920, 465, 1575, 315});
+    auto *drainText = field<QLineEdit>(form, "DrainText", {7320, 480, 1575, 285});
+    auto *modifier1List = field<QListWidget>(form, "Modifier1List", {1080, 960, 3135, 1395},
+                                             {0.0, modifierShare}, modifiersBand);
+    auto *modifier2List = field<QListWidget>(form, "Modifier2List", {4320, 960, 4575, 1395},
+                                             {modifierShare, 1.0 - modifierShare}, modifiersBand);
+    auto *descriptionText = field<QPlainTextEdit>(form, "DescriptionText", {1080, 2520, 7815, 1095},
+                                                  wholeWidth, descriptionBand);
+    auto *summary1List = field<QListWidget>(form, "Summary1List", {1080, 3720, 1575, 1200},
+                                            {0.0, summary1Share}, summaryBand);
+    auto *summary2List = field<QListWidget>(form, "Summary2List", {2760, 3720, 6135, 1200},
+                                            {summary1Share, 1.0 - summary1Share}, summaryBand);
+    createRemoveCommand(form, summary2List);
 
     // The rows a drop-down list opens are drawn by a view of their own, which does not take
     // the colours of the list's face.
@@ -133,6 +184,10 @@ void MainWindow::createControls(QWidget *form)
         rows.setColor(QPalette::Window, fieldColour);
         combo->view()->setPalette(rows);
     }
+
+    auto *undoKeys = new WindowUndoKeys(this);
+    for (QWidget *typed : std::initializer_list<QWidget *>{nameText, forceText, descriptionText})
+        typed->installEventFilter(undoKeys);
 
     drainText->setReadOnly(true);
     drainText->setFont(FormStyle::tahoma(true));
@@ -143,20 +198,35 @@ void MainWindow::createControls(QWidget *form)
     new LineEditMirror(m_cantrix.ForceText, forceText, this, updates);
     new LineEditMirror(m_cantrix.DrainText, drainText, this, updates);
     new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this, updates);
-    new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this, updates);
-    new ComboMirror(m_cantrix.TypeCombo, typeCombo, this, updates);
+    auto *categories = new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this, updates);
+    auto *types = new ComboMirror(m_cantrix.TypeCombo, typeCombo, this, updates);
     new ListWidgetMirror(m_cantrix.Summary1List, summary1List, this, updates);
     new ListWidgetMirror(m_cantrix.Summary2List, summary2List, this, updates);
     auto *modifiers = new ListWidgetMirror(m_cantrix.Modifier1List, modifier1List, this, updates);
     modifiers->setRowAction([this](int row) { m_cantrix.userDoubleClickModifier(row); });
     auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this, updates);
     options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
+    showCosts(categories, types, modifiers, options, drainText);
 }
 
-void MainWindow::createRemoveCommand(QWidget *form)
+void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
+                           ListWidgetMirror *options, QWidget *drainText)
+{
+    // Every row that can be chosen tells its cost before it is chosen; the words are the core's.
+    categories->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.CategoryCombo1.row(row)); });
+    types->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.TypeCombo1.row(row)); });
+    modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix, row); });
+    options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
+
+    m_spellChanges = new SpellChanges(m_cantrix, this);
+    m_drainPreview = new DrainPreviewStatus(m_cantrix, *m_spellChanges, this);
+    m_drainBreakdown = new DrainBreakdownView(m_cantrix, *m_spellChanges, this, drainText);
+}
+
+void MainWindow::createRemoveCommand(GrowingForm &form, QWidget *summary)
 {
     // White on the window's teal, turning yellow under the mouse and while it has the focus.
-    auto *removeCommand = new ARButton(form);
+    auto *removeCommand = new ARButton(form.form());
     removeCommand->setObjectName(QStringLiteral("RemoveCommand"));
     removeCommand->setCaption(tr("Remove"));
     removeCommand->setFont(FormStyle::tahoma());
@@ -166,14 +236,26 @@ void MainWindow::createRemoveCommand(QWidget *form)
     removeCommand->setBackColor(0x004A4917u);
     removeCommand->setBackColorOnMouse(0x004A4917u);
     removeCommand->setBorderStyle(ARButton::borderSingle);
-    FormStyle::place(removeCommand, 120, 4560, 855, 355);
+    form.add(removeCommand, {120, 4560, 855, 355}, {}, belowSummary);
     connect(removeCommand, &ARButton::Click, &m_cantrix, &Cantrix::RemoveCommand_Click);
+
+    // Delete on the summary does what the button does to its selected row.
+    auto *removeRow = new QAction(tr("Remove"), summary);
+    removeRow->setObjectName(QStringLiteral("RemoveRow"));
+    removeRow->setShortcut(QKeySequence::Delete);
+    removeRow->setShortcutContext(Qt::WidgetShortcut);
+    summary->addAction(removeRow);
+    connect(removeRow, &QAction::triggered, &m_cantrix, &Cantrix::RemoveCommand_Click);
 }
 
-QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption)
+QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption,
+                               QKeySequence::StandardKey key)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
+    // The desktop's own keys for the command, shown beside it in the menu.
+    if (key != QKeySequence::UnknownKey)
+        action->setShortcuts(key);
     return action;
 }
 
@@ -181,22 +263,32 @@ void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuNew = addCommand(file, "mnuNew", tr("&New"));
-    m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."));
-    m_mnuSave = addCommand(file, "mnuSave", tr("&Save"));
+    m_mnuNew = addCommand(file, "mnuNew", tr("&New"), QKeySequence::New);
+    m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."), QKeySequence::Open);
+    m_mnuOpenRecent = file->addMenu(tr("Open &Recent"));
+    m_mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    m_mnuSave = addCommand(file, "mnuSave", tr("&Save"), QKeySequence::Save);
+    m_mnuRestoreLastSpell = addCommand(file, "mnuRestoreLastSpell", tr("Restore &Last Spell"));
     m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
-    m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."));
+    m_mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."), QKeySequence::Print);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     m_mnuOptions = addCommand(file, "mnuOptions", tr("&Options..."));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    m_mnuExit = addCommand(file, "mnuExit", tr("E&xit"));
+    m_mnuExit = addCommand(file, "mnuExit", tr("E&xit"), QKeySequence::Quit);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_mnuUndo = addCommand(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
+    m_mnuRedo = addCommand(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo);
 
     QMenu *rules = menuBar()->addMenu(tr("&Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));
     m_mnuRulesProblems = addCommand(rules, "mnuRulesProblems", tr("Show Rules &Problems..."));
+    m_mnuDrainBreakdown = addCommand(rules, "mnuDrainBreakdown", tr("Drain &Breakdown..."));
+    m_mnuDrainBreakdown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    m_mnuHelpIndex = addCommand(help, "mnuHelpIndex", tr("Help &Index"));
+    m_mnuHelpIndex = addCommand(help, "mnuHelpIndex", tr("Help &Index"), QKeySequence::HelpContents);
     m_mnuAbout = addCommand(help, "mnuAbout", tr("&About..."));
 }

@@ -6,11 +6,16 @@
 class AboutBox;
 class Cantrix;
 class MainWindow;
+class OpenedSpell;
 class OptionsCommand;
+class QSettings;
+class RecentSpells;
 class RulesProblemsView;
 class ShellCommands;
 class SpellCardActions;
 class SpellCommands;
+class SpellDraft;
+class SpellHistory;
 
 // Every command of the main window's menus, each wired to the menu entry that runs it. This is
 // the one place that says which entry does what; the window only builds the menus.
@@ -28,16 +33,29 @@ public:
     OptionsCommand &optionsCommand() const { return *m_options; }
     ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
+    SpellHistory &history() const { return *m_history; }
+    SpellDraft &draft() const { return *m_draft; }
+    RecentSpells &recentSpells() const { return *m_recent; }
 
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
+    // Undo and Redo are offered while the history has a step for them.
+    void showHistory();
+    // Lists the recent spells in File > Open Recent, numbered for the keyboard.
+    void listRecentSpells();
 
+    MainWindow &m_window;
     SpellCommands *m_spellCommands;
     OptionsCommand *m_options;
     ShellCommands *m_shell;
     SpellCardActions *m_cards;
     RulesProblemsView *m_rulesProblems;
+    SpellHistory *m_history;
+    OpenedSpell *m_opened;
+    SpellDraft *m_draft;
+    QSettings *m_settings;
+    RecentSpells *m_recent;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.
     QPointer<AboutBox> m_about;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -45,6 +46,9 @@ RulesProblemsDialog::RulesProblemsDialog(QWidget *parent)
     connect(m_list, &QTreeWidget::currentItemChanged, this, &RulesProblemsDialog::showDetail);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *checkAgain = buttons->addButton(tr("Check &Again"), QDialogButtonBox::ActionRole);
+    checkAgain->setObjectName(QStringLiteral("cmdCheckAgain"));
+    connect(checkAgain, &QPushButton::clicked, this, &RulesProblemsDialog::checkAgainRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);

@@ -9,7 +9,7 @@ class QTreeWidget;
 
 // Lists the problems found in the rules data file: where each stands, what is wrong and how
 // to mend it. It does not block the main window, so the user can keep designing (or edit the
-// file) while reading it.
+// file) while reading it; Check Again reads the file anew.
 class RulesProblemsDialog final : public QDialog
 {
     Q_OBJECT
@@ -19,6 +19,10 @@ public:
     explicit RulesProblemsDialog(QWidget *parent = nullptr);
 
     void showReport(const QString &path, const RulesCheck::Report &report);
+
+signals:
+    // Check Again was pressed.
+    void checkAgainRequested();
 
 private:
     void showDetail();

@@ -25,7 +25,9 @@ void SpellCardActions::exportCard()
 void SpellCardActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_export->spell().name);
+    // The print dialog proposes a file to print to from the document name, after cutting off
+    // what follows its last dot: the card's name as Export proposes it, with its suffix.
+    printer.setDocName(m_export->cardName() + QStringLiteral(".pdf"));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(tr("Print Spell Card"));

@@ -40,6 +40,11 @@ inline constexpr Comparison comparisons[] = {
     {"Modifier1List_Click", readRulesFile, 1.5, 0, false},
     {"Modifier1List_DblClick", readRulesFile, 1.5, 0, false},
     {"CalculateDrain", nullptr, 0, 0, false},
+    // A preview never costs more than the double-click it tells of.
+    {"ModifierPreview", "Modifier1List_DblClick", 1.0, 0, false},
+    {"OptionPreview", "Modifier1List_DblClick", 1.0, 0, false},
+    // Snapshot and restore of the whole window, a spell with thirteen summary rows.
+    {"UndoStep", nullptr, 0, 0, false},
     {"LoadSpell", parseSpellDocument, 2.0, 0, false},
     {"SaveSpell", parseSpellDocument, 0, 0, false},
     {firstMainWindow, nullptr, 0, 150000, true},

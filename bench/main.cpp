@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QList>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -41,8 +42,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     RatioReporter reporter;
-    QString designFile;
-    QString oneMegabyteFile;
+    // Every path is made absolute before any scene starts: a scene's StartDesign makes its own
+    // program folder the current one, which relative paths would then be read against.
+    QList<std::pair<QString, QString>> rulesFiles;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         const qsizetype equals = argument.indexOf(u'=');
@@ -50,9 +52,11 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "unrecognised argument %s (expected LABEL=RULESFILE)\n", argv[i]);
             return 2;
         }
-        const QString label = argument.left(equals);
-        // Absolute: StartDesign makes each scene's program folder the current one.
-        const QString file = QFileInfo(argument.mid(equals + 1)).absoluteFilePath();
+        rulesFiles.append({argument.left(equals), QFileInfo(argument.mid(equals + 1)).absoluteFilePath()});
+    }
+    QString designFile;
+    QString oneMegabyteFile;
+    for (const auto &[label, file] : rulesFiles) {
         registerRulesBenchmarks(label, file);
         if (label == QLatin1String("1MB"))
             oneMegabyteFile = file;

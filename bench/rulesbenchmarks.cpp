@@ -8,6 +8,8 @@
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
+#include "design/drainpreview.h"
+#include "design/spellsnapshot.h"
 
 namespace {
 
@@ -45,29 +47,45 @@ void categoryClick(benchmark::State &state, RulesScene *scene)
         model.CategoryCombo_Click();
 }
 
+// The scene's model with the category and the modifier `row` selected; none, and the
+// benchmark skipped, when the file has no such modifier.
+Cantrix *withModifier(benchmark::State &state, RulesScene *scene, int row, const char *missing)
+{
+    if (row < 0) {
+        state.SkipWithError(missing);
+        return nullptr;
+    }
+    scene->selectCategory();
+    scene->model().Modifier1List.setSelectedIndex(row);
+    return &scene->model();
+}
+
+Cantrix *withOptions(benchmark::State &state, RulesScene *scene)
+{
+    return withModifier(state, scene, scene->modifierWithOptions(), "no modifier with options in this file");
+}
+
+Cantrix *withStandalone(benchmark::State &state, RulesScene *scene)
+{
+    return withModifier(state, scene, scene->standaloneModifier(), "no stand-alone modifier in this file");
+}
+
 void modifierClick(benchmark::State &state, RulesScene *scene)
 {
-    if (scene->modifierWithOptions() < 0) {
-        state.SkipWithError("no modifier with options in this file");
+    Cantrix *model = withOptions(state, scene);
+    if (!model)
         return;
-    }
-    Cantrix &model = scene->model();
-    scene->selectCategory();
-    model.Modifier1List.setSelectedIndex(scene->modifierWithOptions());
     for (auto _ : state)
-        model.Modifier1List_Click();
-    state.counters["options"] = model.Modifier2List.count();
+        model->Modifier1List_Click();
+    state.counters["options"] = model->Modifier2List.count();
 }
 
 void modifierDoubleClick(benchmark::State &state, RulesScene *scene)
 {
-    if (scene->standaloneModifier() < 0) {
-        state.SkipWithError("no stand-alone modifier in this file");
+    Cantrix *found = withStandalone(state, scene);
+    if (!found)
         return;
-    }
-    Cantrix &model = scene->model();
-    scene->selectCategory();
-    model.Modifier1List.setSelectedIndex(scene->standaloneModifier());
+    Cantrix &model = *found;
     for (auto _ : state) {
         // An empty summary each time, so every double-click adds its row and recomputes the
         // drain code instead of being refused as a duplicate. Emptying one row is negligible.
@@ -79,12 +97,68 @@ void modifierDoubleClick(benchmark::State &state, RulesScene *scene)
         state.SkipWithError("the double-click added no row");
 }
 
+// What the status bar says about the selected row, text and all: the work a selection adds.
+void previewSelection(benchmark::State &state, Cantrix &model)
+{
+    for (auto _ : state) {
+        QString text = DrainPreview::ofSelection(model).statusText();
+        benchmark::DoNotOptimize(text.constData());
+    }
+}
+
+// The stand-alone modifier the double-click benchmark adds, on the same empty summary.
+void modifierPreview(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix *model = withStandalone(state, scene);
+    if (!model)
+        return;
+    model->Summary2List.clear();
+    model->Summary2List1.clear();
+    previewSelection(state, *model);
+    if (DrainPreview::ofSelection(*model).outcome != DrainPreview::Outcome::Adds)
+        state.SkipWithError("the preview adds no row");
+}
+
+// An option on a full summary: every counted row searched, the drain code of fourteen rows.
+void optionPreview(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix *model = withOptions(state, scene);
+    if (!model)
+        return;
+    model->Modifier2List.setSelectedIndex(0);
+    scene->fillSummary();
+    previewSelection(state, *model);
+}
+
 void calculateDrain(benchmark::State &state, RulesScene *scene)
 {
     Cantrix &model = scene->model();
     scene->fillSummary();
     for (auto _ : state)
         model.CalculateDrain();
+}
+
+// One step of Undo: the window kept as it is, and another state put back whole, alternating
+// between a spell with thirteen summary rows and the same spell before its last row was added.
+void undoStep(benchmark::State &state, RulesScene *scene)
+{
+    Cantrix &model = scene->model();
+    scene->fillSummary();
+    model.CalculateDrain();
+    const SpellSnapshot full = SpellSnapshot::of(model);
+    model.Summary2List.remove(Cantrix::countedSummaryRows - 1);
+    model.Summary2List1.remove(Cantrix::countedSummaryRows - 1);
+    model.CalculateDrain();
+    const SpellSnapshot shorter = SpellSnapshot::of(model);
+    bool toFull = true;
+    for (auto _ : state) {
+        SpellSnapshot kept = SpellSnapshot::of(model);
+        benchmark::DoNotOptimize(kept);
+        model.restore(toFull ? full : shorter);
+        toFull = !toFull;
+    }
+    if (model.Summary2List.count() < Cantrix::countedSummaryRows - 1)
+        state.SkipWithError("the summary was not put back");
 }
 
 } // namespace
@@ -110,4 +184,7 @@ void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
     add("Modifier1List_Click", modifierClick);
     add("Modifier1List_DblClick", modifierDoubleClick);
     add("CalculateDrain", calculateDrain);
+    add("ModifierPreview", modifierPreview);
+    add("OptionPreview", optionPreview);
+    add("UndoStep", undoStep);
 }

@@ -48,6 +48,11 @@ SpellCard::Spell SpellCardExport::spell() const
     return spell;
 }
 
+QString SpellCardExport::cardName() const
+{
+    return fileNameFor(m_window.NameText.text());
+}
+
 Platform::FileDialogRequest SpellCardExport::dialogRequest() const
 {
     Platform::FileDialogRequest request;
@@ -58,7 +63,7 @@ Platform::FileDialogRequest SpellCardExport::dialogRequest() const
 
     // The next card most likely goes where the last one went, in the same kind of file.
     QString suffix = QString::fromLatin1(defaultSuffix);
-    QString name = fileNameFor(m_window.NameText.text());
+    QString name = cardName();
     if (!m_lastPath.isEmpty()) {
         const QFileInfo last(m_lastPath);
         if (formatFor(m_lastPath) == Format::Html)

@@ -39,6 +39,10 @@ public:
     // The spell as the window shows it now, with the author named in the author options file.
     SpellCard::Spell spell() const;
 
+    // The name a card of the window's spell is proposed under, without folder or suffix: the
+    // spell's name without the characters no desktop takes in a file name.
+    QString cardName() const;
+
     // What the file dialog is asked: a save dialog offering PDF first, starting in the folder
     // of the last export with a name made from the spell's name.
     Platform::FileDialogRequest dialogRequest() const;

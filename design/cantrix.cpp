@@ -9,11 +9,18 @@ Cantrix::Cantrix(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)
 {
     // Direct connections: each handler runs nested, before the statement that set the
-    // selection or the text returns, exactly as the handlers expect.
-    connect(&CategoryCombo, &ListControl::clicked, this, &Cantrix::CategoryCombo_Click);
-    connect(&TypeCombo, &ListControl::clicked, this, &Cantrix::TypeCombo_Click);
-    connect(&Modifier1List, &ListControl::clicked, this, &Cantrix::Modifier1List_Click);
-    connect(&ForceText, &TextControl::changed, this, &Cantrix::ForceText_Change);
+    // selection or the text returns, exactly as the handlers expect. While a snapshot is put
+    // back the events reach no handler.
+    const auto handler = [this](void (Cantrix::*run)()) {
+        return [this, run] {
+            if (!m_restoring)
+                (this->*run)();
+        };
+    };
+    connect(&CategoryCombo, &ListControl::clicked, this, handler(&Cantrix::CategoryCombo_Click));
+    connect(&TypeCombo, &ListControl::clicked, this, handler(&Cantrix::TypeCombo_Click));
+    connect(&Modifier1List, &ListControl::clicked, this, handler(&Cantrix::Modifier1List_Click));
+    connect(&ForceText, &TextControl::changed, this, handler(&Cantrix::ForceText_Change));
 }
 
 QList<ListControl *> Cantrix::lists()
@@ -35,8 +42,22 @@ void Cantrix::Form_Load()
 
 void Cantrix::mnuNew_Click()
 {
+    startNew();
+}
+
+bool Cantrix::startNew()
+{
+    // Read before anything is cleared: a spell is given up only for a design that can start.
+    // The one read then serves StartDesign as well, and within an Open the one made for it.
+    const RulesFile::Contents rules = m_heldRules ? m_heldRules->contents : RulesFile::load(rulesFilePath());
+    if (!rules.ok) {
+        warnRulesUnusable(rules, true);
+        emit designRefused();
+        return false;
+    }
     ClearControls();
-    StartDesign();
+    startDesignFrom(rules);
+    return true;
 }
 
 void Cantrix::ClearControls()
@@ -62,8 +83,16 @@ void Cantrix::ClearControls()
 
 void Cantrix::StartDesign()
 {
-    // Start-up and New read the file once, though the category selection they end with would
-    // read it again; and the lists they fill are shown once they are full.
+    // The reader tells a missing file apart from an unreadable one, so the file is looked at
+    // once rather than tested for first; within an Open it has been read already.
+    const RulesReadOnce readOnce(*this);
+    startDesignFrom(m_heldRules ? m_heldRules->contents : RulesFile::load(rulesFilePath()));
+}
+
+void Cantrix::startDesignFrom(const RulesFile::Contents &rules)
+{
+    // Start-up, New and Open read the file once, though the category selection they end with
+    // would read it again; and the lists they fill are shown once they are full.
     const RulesReadOnce readOnce(*this);
     const ScreenUpdates::Hold hold(screenUpdates);
 
@@ -74,19 +103,8 @@ void Cantrix::StartDesign()
         QDir::setCurrent(programDirectory);
     CreationDate.clear();
 
-    // The reader tells a missing file apart from an unreadable one, so the file is looked at
-    // once rather than tested for first.
-    const QString path = rulesFilePath();
-    const RulesFile::Contents rules = m_heldRules ? m_heldRules->contents : RulesFile::load(path);
-    if (rules.missing) {
-        m_platform.showWarning(QString::fromLatin1(missingRulesTitle), QString::fromLatin1(missingRulesText));
-        closeWindow();
-        return;
-    }
     if (!rules.ok) {
-        m_platform.showWarning(tr("File Unreadable!"),
-                               tr("Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run")
-                                   .arg(QDir::toNativeSeparators(path), rules.error));
+        warnRulesUnusable(rules, false);
         closeWindow();
         return;
     }
@@ -118,6 +136,22 @@ void Cantrix::StartDesign()
     if (TypeCombo.count() > 0)
         TypeCombo.setSelectedIndex(0);
     emit designStarted();
+}
+
+void Cantrix::warnRulesUnusable(const RulesFile::Contents &rules, bool spellStays)
+{
+    QString text = rules.missing ? QString::fromLatin1(missingRulesText)
+                                 : tr("Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run")
+                                       .arg(QDir::toNativeSeparators(rulesFilePath()), rules.error);
+    if (spellStays) {
+        // There is work on screen: say where the file was expected, and that the work is safe.
+        if (rules.missing)
+            text += QStringLiteral("\n\n")
+                + tr("It was looked for in %1.").arg(QDir::toNativeSeparators(m_platform.programDirectory()));
+        text += QStringLiteral("\n\n")
+            + tr("The spell on screen stays as it is; New and Open work again once the file can be read.");
+    }
+    m_platform.showWarning(rules.missing ? QString::fromLatin1(missingRulesTitle) : tr("File Unreadable!"), text);
 }
 
 void Cantrix::closeWindow()

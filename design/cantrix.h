@@ -8,12 +8,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "design/drain.h"
 #include "design/listcontrol.h"
+#include "design/modifiersummary.h"
 #include "design/platform.h"
 #include "design/rulesfile.h"
 #include "design/rulesreaders.h"
 #include "design/screenupdates.h"
 #include "design/textcontrol.h"
+
+struct SpellSnapshot;
 
 // The design window as a model: its controls are the spell being composed. Every visible
 // list has a hidden twin (same name followed by "1") whose row i holds the token string of
@@ -33,9 +37,9 @@ public:
     // Blank rows StartDesign gives the category/type/force twin; only rows 0 to 2 are ever used.
     static constexpr int summaryTwinBlankRows = 21;
     // Only these first rows of the modifier summary are searched for duplicates and counted.
-    static constexpr int countedSummaryRows = 13;
+    static constexpr int countedSummaryRows = Drain::countedModifierRows;
     // Rows of the modifier summary are grouped by this many leading characters.
-    static constexpr int groupPrefixLength = 6;
+    static constexpr int groupPrefixLength = ModifierSummary::groupPrefixLength;
     static constexpr auto missingRulesTitle = "File Missing!";
     static constexpr auto missingRulesText =
         "Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run";
@@ -67,6 +71,10 @@ public:
 
     // The creation date of the spell being edited; "" for a spell never saved nor opened.
     QString CreationDate;
+    // The spell document the window's spell was last opened from or saved to; "" for none. It
+    // is part of what Undo puts back, so that undoing an Open also forgets the opened file and
+    // a later Save cannot write the earlier spell over it unasked.
+    QString documentPath;
 
     // Held while a handler or command changes many controls at once, so that the views show
     // the outcome once instead of every step towards it.
@@ -98,12 +106,22 @@ public:
 
     // Whether the window has been closed (rules data file missing or unreadable).
     bool isClosed() const { return m_closed; }
+    // Whether the rules data file could not be read the last time a handler needed it after
+    // start-up; a modifier double-click then adds nothing.
+    bool rulesUnreadable() const { return m_rulesProblemReported; }
 
     // Window load and New.
     void Form_Load();
     void StartDesign();
     void ClearControls();
     void mnuNew_Click();
+    // New, once the rules data file has been read: when it cannot be, the user is told, the
+    // spell on screen stays and false returns. Open starts this way too.
+    bool startNew();
+
+    // Puts back the whole window as a snapshot kept it (undo, redo). The views follow; no
+    // handler runs and the rules data file is not read. Defined beside SpellSnapshot.
+    void restore(const SpellSnapshot &snapshot);
 
     // Category, type and force.
     void CategoryCombo_Click();
@@ -135,6 +153,8 @@ signals:
     void closed();
     // StartDesign has filled the lists from the rules data file (start-up and New).
     void designStarted();
+    // New or Open found the rules data file unreadable and kept the spell on screen.
+    void designRefused();
 
 private:
     // The rules data file as read once within a RulesReadOnce.
@@ -145,6 +165,11 @@ private:
         QHash<QString, QHash<QString, QList<RulesReaders::Entry>>> optionsByCategory;
     };
 
+    // StartDesign with the rules data file already read.
+    void startDesignFrom(const RulesFile::Contents &rules);
+    // The message for a rules data file that is missing or cannot be read, with what becomes of
+    // the spell on screen when it stays.
+    void warnRulesUnusable(const RulesFile::Contents &rules, bool spellStays);
     // Reads the rules data file for a handler that runs after start-up; no value when it
     // cannot be read. The user hears of that once in the status bar, until it reads again.
     std::optional<QStringList> rulesLinesForHandler();
@@ -159,11 +184,12 @@ private:
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();
-    static QString groupPrefix(const QString &text);
 
     Platform &m_platform;
     int m_rulesReadOnceDepth = 0;
     std::optional<HeldRules> m_heldRules;
     bool m_closed = false;
+    // While a snapshot is put back: the controls' events reach no handler.
+    bool m_restoring = false;
     bool m_rulesProblemReported = false;
 };

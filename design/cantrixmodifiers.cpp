@@ -2,12 +2,8 @@
 #include "design/cantrix.h"
 
 #include "design/drain.h"
+#include "design/modifiersummary.h"
 #include "design/rulesreaders.h"
-
-QString Cantrix::groupPrefix(const QString &text)
-{
-    return text.left(groupPrefixLength);
-}
 
 void Cantrix::Modifier1List_Click()
 {
@@ -33,15 +29,10 @@ void Cantrix::Modifier1List_DblClick()
         return;
 
     const QString text = Modifier1List.row(selected);
-    const QString tokens = Modifier1List1.row(selected);
-    const QString prefix = groupPrefix(text);
-    const int searched = std::min(Summary2List.count(), countedSummaryRows);
-    for (int i = 0; i < searched; ++i) {
-        if (groupPrefix(Summary2List.row(i)) == prefix)
-            return; // already represented
-    }
+    if (ModifierSummary::representedAt(Summary2List, text) >= 0)
+        return;
     Summary2List.append(text);
-    Summary2List1.append(tokens);
+    Summary2List1.append(Modifier1List1.row(selected));
     CalculateDrain();
 }
 
@@ -51,20 +42,8 @@ void Cantrix::Modifier2List_DblClick()
     if (option < 0)
         return;
     const QString modifier = Modifier1List.text();
-
-    // The rows of this modifier: for a long text its first six characters, for a short one
-    // the whole text followed by ": ", so that short modifiers replace their option too.
-    const QString rowStart = modifier.size() >= groupPrefixLength ? modifier.left(groupPrefixLength)
-                                                                  : modifier + QStringLiteral(": ");
-    // Walk the counted rows from the bottom, so every row examined is one that stood there
-    // before the removals and no row moving up is examined twice.
-    for (int i = std::min(Summary2List.count(), countedSummaryRows) - 1; i >= 0; --i) {
-        if (Summary2List.row(i).startsWith(rowStart)) {
-            Summary2List.remove(i);
-            Summary2List1.remove(i);
-        }
-    }
-    Summary2List.append(modifier + QStringLiteral(": ") + Modifier2List.row(option));
+    ModifierSummary::removeRowsOf(Summary2List, Summary2List1, modifier, [](int, const QString &) {});
+    Summary2List.append(ModifierSummary::optionRow(modifier, Modifier2List.row(option)));
     Summary2List1.append(Modifier2List1.row(option));
     CalculateDrain();
 }
@@ -93,10 +72,7 @@ void Cantrix::userDoubleClickOption(int row)
 
 void Cantrix::CalculateDrain()
 {
-    Drain::Totals totals;
-    for (int i = 0; i < 2; ++i)
-        Drain::addTokens(Summary1List1.row(i), totals);
-    for (int i = 0; i < countedSummaryRows; ++i)
-        Drain::addTokens(Summary2List1.row(i), totals);
-    DrainText.setText(Drain::code(ForceText.text(), totals));
+    // The counted rows are the drain rules' to name, so the preview and the breakdown count
+    // the very same ones.
+    DrainText.setText(Drain::calculate(ForceText.text(), Summary1List1.rows(), Summary2List1.rows()));
 }

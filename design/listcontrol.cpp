@@ -53,6 +53,14 @@ void ListControl::clear()
     emit changed();
 }
 
+void ListControl::restore(const QStringList &rows, int selected)
+{
+    m_rows = rows;
+    m_selected = (selected >= 0 && selected < m_rows.size()) ? selected : -1;
+    emit replaced();
+    emit changed();
+}
+
 void ListControl::setSelectedIndex(int i)
 {
     if (i < -1 || i >= m_rows.size() || i == m_selected)

@@ -32,6 +32,9 @@ public:
     void remove(int i);
     // Empties the list and leaves no selection.
     void clear();
+    // Puts back rows and a selection kept earlier, all at once (undo and redo). A view follows
+    // through replaced() and changed(); the click event is not raised, since no one chose a row.
+    void restore(const QStringList &rows, int selected);
 
     int selectedIndex() const { return m_selected; }
     // The text of the selected row, "" when nothing is selected.
@@ -50,6 +53,8 @@ signals:
     void rowInserted(int i);
     void rowRemoved(int i);
     void cleared();
+    // Every row and the selection were put back at once: a view shows the list anew.
+    void replaced();
 
 private:
     QString m_name;

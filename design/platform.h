@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QDate>
@@ -31,21 +32,33 @@ public:
     virtual QString programDirectory() const = 0;
     // The per-user configuration folder, used where the program folder cannot be written.
     virtual QString userConfigDirectory() const = 0;
+    // The per-user data folder, where the program keeps what it remembers between runs.
+    virtual QString userDataDirectory() const = 0;
     virtual QDate today() const = 0;
     // The locale whose month names dates are written with.
     virtual QLocale locale() const = 0;
 
     // A modal message box with a warning icon and one OK button.
     virtual void showWarning(const QString &title, const QString &text) = 0;
+    // A modal question with Yes and No buttons; true for Yes.
+    virtual bool ask(const QString &title, const QString &text) = 0;
     // A passing, non-modal notice (the main window's status bar); an empty text ends it.
     virtual void showStatus(const QString &text) = 0;
     // Hides and unloads the main window; the program ends once no window is left.
     virtual void closeMainWindow() = 0;
     // Ends the program at once, nothing asked, nothing saved.
     virtual void exitProgram() = 0;
+    // The document the main window shows in its title: the file ("" for none) and whether the
+    // spell on screen differs from it.
+    virtual void showDocument(const QString &path, bool modified) = 0;
 
     // A modal file dialog; no value when the user cancelled.
     virtual std::optional<QString> chooseFile(const FileDialogRequest &request) = 0;
     // Hands a document to the desktop with a verb such as "Open" (help page, exported card).
-    virtual void openWithDesktop(const QString &verb, const QString &path) = 0;
+    // `whenRefused`, when given, runs if no program of the desktop could take the document; it
+    // may run later, from the event loop, once the desktop has said so.
+    virtual void openWithDesktop(const QString &verb, const QString &path,
+                                 const std::function<void()> &whenRefused) = 0;
+    // Shows an HTML page in a viewer of the program's own, for when the desktop has none.
+    virtual void showPageInProgram(const QString &path) = 0;
 };

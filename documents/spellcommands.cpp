@@ -1,6 +1,9 @@
 #include "documents/spellcommands.h"
 
+#include <algorithm>
+
 #include <QDir>
+#include <QFileInfo>
 
 #include "author/authoroptionsfile.h"
 #include "design/cantrix.h"
@@ -10,9 +13,19 @@
 #include "documents/xmlelementreader.h"
 #include "files/wholefile.h"
 
+using namespace Qt::StringLiterals;
+
 SpellCommands::SpellCommands(Cantrix &window, Platform &platform, QObject *parent)
     : QObject(parent), m_window(window), m_platform(platform)
 {
+    // A fresh design has no file of its own until it is saved (an opened spell gets it back
+    // once its elements are read).
+    connect(&m_window, &Cantrix::designStarted, this, [this] { m_window.documentPath.clear(); });
+}
+
+QString SpellCommands::documentPath() const
+{
+    return m_window.documentPath;
 }
 
 std::optional<QString> SpellCommands::askForFile(bool forSaving)
@@ -39,23 +52,45 @@ void SpellCommands::mnuOpen_Click()
 
 void SpellCommands::openFile(const QString &path)
 {
+    if (loadAndReport(path) != Outcome::Done)
+        return;
+    m_window.documentPath = path;
+    emit documentOpened(path);
+}
+
+SpellCommands::Outcome SpellCommands::loadAndReport(const QString &path)
+{
     const Result result = LoadSpell(path);
     if (result.outcome == Outcome::Failed)
         m_platform.showWarning(tr("Spell Not Opened"), result.message);
-    else if (result.outcome == Outcome::Done)
-        emit documentOpened(path);
+    else if (result.outcome == Outcome::Done && !result.message.isEmpty())
+        m_platform.showWarning(tr("Spell Opened Under Other Rules"), result.message);
+    return result.outcome;
 }
 
 void SpellCommands::mnuSave_Click()
 {
     const std::optional<QString> path = askForFile(true);
-    if (!path)
+    if (!path || !mayReplace(*path))
         return;
     const Result result = SaveSpell(*path);
-    if (result.outcome == Outcome::Failed)
+    if (result.outcome == Outcome::Failed) {
         m_platform.showWarning(tr("Spell Not Saved"), result.message);
-    else
-        emit documentSaved(*path);
+        return;
+    }
+    m_window.documentPath = *path;
+    emit documentSaved(*path);
+}
+
+bool SpellCommands::mayReplace(const QString &path)
+{
+    const QFileInfo chosen(path);
+    // Saving again is what Save is for; any other file may hold something the user still wants.
+    if (!chosen.exists() || (!m_window.documentPath.isEmpty() && chosen == QFileInfo(m_window.documentPath)))
+        return true;
+    return m_platform.ask(tr("Replace File?"),
+                          tr("%1 already exists. Do you want to replace it with this spell?")
+                              .arg(QDir::toNativeSeparators(path)));
 }
 
 SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
@@ -76,34 +111,83 @@ SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
     return {};
 }
 
-SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
+namespace {
+
+bool isNamed(const QString &name, QLatin1StringView wanted)
+{
+    return name.compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
+// Reads the document at `path` and keeps its element starts, the only part the window acts
+// on, once it has proved to be a well-formed spell document; otherwise says why it is none.
+std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
-    const WholeFile::Contents read = WholeFile::read(path, largestDocument);
+    const WholeFile::Contents read = WholeFile::read(path, SpellCommands::largestDocument);
     if (!read.ok())
-        return {Outcome::Failed, tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error)};
+        return SpellCommands::tr("The spell %1 could not be opened: %2.").arg(shownPath, read.error);
 
     // The whole document must be well-formed before the spell on screen is given up. It is
-    // read once: the element starts, the only part the window acts on, are kept while the
-    // document is checked, and take effect once it has proved well-formed.
-    const XmlElements document = XmlElementReader::read(read.bytes);
+    // read once: the element starts are kept while the document is checked, and take effect
+    // once it has proved well-formed.
+    XmlElements document = XmlElementReader::read(read.bytes);
     if (!document.ok) {
-        return {Outcome::Failed,
-                tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
-                    .arg(shownPath, QString::number(document.line), QString::number(document.column), document.reason)};
+        return SpellCommands::tr("The spell %1 could not be opened: it is not well-formed XML at line %2, column %3: %4")
+            .arg(shownPath, QString::number(document.line), QString::number(document.column), document.reason);
     }
 
+    // Well-formed is not enough: a web page saved as .xml would replace the spell with a blank
+    // one. Older documents and those of other tools still open as long as they hold something
+    // the reader takes.
+    const QString root = document.elements.isEmpty() ? QString() : document.elements.front().name;
+    if (!isNamed(root, QLatin1StringView(SpellDocumentReader::rootElement))) {
+        return SpellCommands::tr("%1 is not a spell document: its outermost element is <%2>, where a spell has <%3>.")
+            .arg(shownPath, root, QLatin1StringView(SpellDocumentReader::rootElement));
+    }
+    const bool takesAny = std::any_of(document.elements.cbegin(), document.elements.cend(),
+                                      [](const XmlElement &element) { return SpellDocumentReader::takesElement(element.name); });
+    if (!takesAny)
+        return SpellCommands::tr("%1 is not a spell document: it holds nothing a spell is made of.").arg(shownPath);
+    elements = std::move(document.elements);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> SpellCommands::checkDocument(const QString &path, QString *lastModified)
+{
+    QList<XmlElement> elements;
+    if (std::optional<QString> reason = readSpellElements(path, elements))
+        return reason;
+    if (lastModified) {
+        const auto date = std::find_if(elements.cbegin(), elements.cend(),
+                                       [](const XmlElement &element) { return isNamed(element.name, "date"_L1); });
+        lastModified->clear();
+        for (int i = 0; date != elements.cend() && i < date->attributes.length(); ++i) {
+            if (isNamed(date->attributes.getQName(i), "lastmod"_L1))
+                *lastModified = date->attributes.getValue(i);
+        }
+    }
+    return std::nullopt;
+}
+
+SpellCommands::Result SpellCommands::LoadSpell(const QString &path)
+{
+    QList<XmlElement> elements;
+    if (std::optional<QString> reason = readSpellElements(path, elements))
+        return {Outcome::Failed, *reason};
+
     // New and every element that follows it read the rules data once between them, and the
-    // window is shown once the whole document has taken effect.
+    // window is shown once the whole document has taken effect. Without readable rules data
+    // the window keeps its spell and has told the user why.
     const Cantrix::RulesReadOnce readOnce(m_window);
     const ScreenUpdates::Hold hold(m_window.screenUpdates);
-    m_window.mnuNew_Click();
-    if (m_window.isClosed())
-        return {Outcome::WindowClosed, QString()};
+    if (!m_window.startNew())
+        return {Outcome::RulesUnreadable, QString()};
 
     // Every element takes effect in document order.
     SpellDocumentReader reader(m_window);
-    for (const XmlElement &element : document.elements)
+    for (const XmlElement &element : elements)
         reader.parser_startElement(element.name, element.attributes);
-    return {};
+    return {Outcome::Done, reader.choicesNotFound(QDir::toNativeSeparators(path))};
 }

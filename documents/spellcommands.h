@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QObject>
 #include <QString>
 
@@ -27,6 +29,9 @@ public:
 
     // The name the next file dialog starts with: the one chosen last, by Open or Save.
     QString fileName() const { return m_fileName; }
+    // The file the spell on screen was last opened from or saved to; "" after New, Restore or
+    // start-up. Save replaces it without asking.
+    QString documentPath() const;
 
     void mnuOpen_Click();
     void mnuSave_Click();
@@ -35,26 +40,36 @@ public:
     // document replaces the spell on screen, or the user is told why it could not. For files
     // that come from elsewhere than the Open dialog (the command line, a drop, a recent file).
     void openFile(const QString &path);
-
     enum class Outcome {
         Done,
-        Failed,       // nothing happened to the window (load) or to the file (save); see message
-        WindowClosed, // the rules data file was missing when the load reset the window
+        Failed,          // nothing happened to the window (load) or to the file (save); see message
+        RulesUnreadable, // the rules data file could not be read: the window said so, kept its spell
     };
     struct Result
     {
         Outcome outcome = Outcome::Done;
-        QString message; // names the file and the reason, when Failed
+        // When Failed, names the file and the reason; when Done, what the user must be told
+        // about the spell opened (a category or type the rules data lacks), or nothing.
+        QString message;
     };
+
+    // Reads the document at `path` into the window as Open does and tells the user why it could
+    // not, or what they must know about the spell now shown. The file does not become the
+    // window's document (Restore Last Spell opens a kept copy this way).
+    Outcome loadAndReport(const QString &path);
 
     // Writes the spell in the window to `path`, replacing any earlier file only once the whole
     // document is written. Sets CreationDate to today when it is empty, whether or not the
     // file could be written.
     Result SaveSpell(const QString &path);
 
-    // Reads the document at `path` and checks it is well-formed before anything changes; only
-    // then resets the window (New) and applies the document's elements in order.
+    // Reads the document at `path` and checks it is a well-formed spell document before anything
+    // changes; only then resets the window (New) and applies the document's elements in order.
     Result LoadSpell(const QString &path);
+
+    // Checks the document at `path` as LoadSpell does, without touching any window: why it
+    // cannot be opened, or nothing. `lastModified` receives the date it was last saved.
+    static std::optional<QString> checkDocument(const QString &path, QString *lastModified = nullptr);
 
 signals:
     // A spell document was opened into the window, or the window's spell saved, at `path`.
@@ -63,6 +78,9 @@ signals:
 
 private:
     std::optional<QString> askForFile(bool forSaving);
+    // Whether Save may write to `path`: always onto the spell's own file or a new one, and onto
+    // any other existing file once the user agrees.
+    bool mayReplace(const QString &path);
 
     Cantrix &m_window;
     Platform &m_platform;

@@ -1,5 +1,10 @@
 #include "documents/spelldocumentreader.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include <QStringList>
+
 #include "design/cantrix.h"
 
 using namespace Qt::StringLiterals;
@@ -23,9 +28,39 @@ void replaceRow(ListControl &list, int row, const QString &text)
     list.remove(row + 1);
 }
 
+// The elements that do something to the window, each named once in parser_startElement.
+constexpr QLatin1StringView elementsTaken[] = {"date"_L1, "itemdef"_L1, "drain"_L1, "force"_L1,
+                                               "description"_L1, "category"_L1, "type"_L1, "mod"_L1};
+
 } // namespace
 
 SpellDocumentReader::SpellDocumentReader(Cantrix &window) : m_window(window) {}
+
+bool SpellDocumentReader::takesElement(const QString &sName)
+{
+    return std::any_of(std::begin(elementsTaken), std::end(elementsTaken),
+                       [&sName](QLatin1StringView name) { return sName.compare(name, Qt::CaseInsensitive) == 0; });
+}
+
+QString SpellDocumentReader::choicesNotFound(const QString &shownPath) const
+{
+    QStringList lines;
+    for (const auto &[choice, stored] : m_notFound) {
+        const bool category = choice == Choice::Category;
+        const QString shown = (category ? m_window.CategoryCombo : m_window.TypeCombo).text();
+        lines.append(category ? tr("The rules data has no category for \"%1\": the spell shows \"%2\" instead.")
+                                    .arg(stored, shown)
+                              : tr("The rules data has no type for \"%1\": the spell shows \"%2\" instead.")
+                                    .arg(stored, shown));
+    }
+    if (lines.isEmpty())
+        return QString();
+    if (m_moreNotFound > 0)
+        lines.append(tr("The rules data lacks %1 more of its stored choices.").arg(m_moreNotFound));
+    return tr("%1 was opened, but the rules data lacks some of its choices.").arg(shownPath) + QStringLiteral("\n\n")
+        + lines.join(u'\n') + QStringLiteral("\n\n")
+        + tr("The drain code shown is the one saved; the next change computes it with what is shown.");
+}
 
 void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAttributeList &pAttributeList)
 {
@@ -108,6 +143,7 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
     const bool lowersCharacterByCharacter = loweredValue.size() == value.size();
     // Every choice the stored value begins with ("Combat Spell" begins with "Combat") is
     // selected in turn, without regard to case; the last one in list order stays selected.
+    bool found = false;
     for (int i = 0; i < list.count(); ++i) {
         const QString &choiceText = choices.at(i);
         const qsizetype length = list.row(i).size();
@@ -116,6 +152,7 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
             : value.left(length).toLower() == choiceText;
         if (!matches)
             continue;
+        found = true;
         // The selection handling runs even when the choice is already selected (as New leaves
         // the first one), so a category always drops the modifiers that stood before it.
         if (list.selectedIndex() == i) {
@@ -128,4 +165,15 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
         }
         replaceRow(m_window.Summary1List1, summaryRow, modifier);
     }
+    // The window keeps what New chose, and its drain code will follow that: the user must know.
+    if (found)
+        return;
+    const QString seen = (choice == Choice::Category ? u'c' : u't') + value;
+    if (m_notFoundSeen.contains(seen))
+        return;
+    m_notFoundSeen.insert(seen);
+    if (m_notFound.size() < toldChoices)
+        m_notFound.append({choice, value});
+    else
+        ++m_moreNotFound;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <utility>
+
+#include <QCoreApplication>
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +22,21 @@ class Cantrix;
 class SpellDocumentReader final
 {
     Q_DISABLE_COPY_MOVE(SpellDocumentReader)
+    Q_DECLARE_TR_FUNCTIONS(SpellDocumentReader)
 
 public:
+    // The outermost element of every spell document.
+    static constexpr auto rootElement = "common";
+
     explicit SpellDocumentReader(Cantrix &window);
+
+    // Whether an element of this name does anything to the window (names match in any case).
+    static bool takesElement(const QString &sName);
+
+    // What the user must be told once the document at `shownPath` has been read: each stored
+    // category or type the rules data has no choice for, and the one shown instead. "" when
+    // every stored choice was found.
+    QString choicesNotFound(const QString &shownPath) const;
 
     void parser_startElement(const QString &sName, const XmlAttributeList &pAttributeList);
 
@@ -34,4 +50,11 @@ private:
     Cantrix &m_window;
     std::optional<QStringList> m_loweredCategories;
     std::optional<QStringList> m_loweredTypes;
+    // Stored values that matched no choice, in document order. A document may hold thousands
+    // of them: each is told once, and past the first few only counted, so the message stays
+    // one a user can read.
+    static constexpr qsizetype toldChoices = 10;
+    QList<std::pair<Choice, QString>> m_notFound;
+    QSet<QString> m_notFoundSeen;
+    qsizetype m_moreNotFound = 0;
 };

@@ -110,7 +110,7 @@ QString FuzzTargets::spellDocument(const std::uint8_t *data, std::size_t size)
         return QString();
     }
     if (loaded.outcome != SpellCommands::Outcome::Done)
-        return QStringLiteral("the load closed the window");
+        return QStringLiteral("the load found the rules data unreadable");
     if (QString broken = twinsBroken(window); !broken.isEmpty())
         return broken;
 

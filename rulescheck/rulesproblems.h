@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 
 #include "rulescheck/rulescheck.h"
 
 class Cantrix;
+class QFileSystemWatcher;
+class QTimer;
 
-// The problems of the rules data file the design window reads, checked again each time the
-// window starts a design from it (start-up and New), so what the window reports is the file
-// as it is now. The window shows the count and the list; this class decides them.
+// The problems of the rules data file the design window reads, checked each time the window
+// starts a design from it (start-up and New), whenever New or Open finds it unreadable, and
+// again whenever the file changes on disk, so what the window reports is the file as it is
+// now. The window shows the count and the list; this class decides them. A check changes
+// nothing in the window's spell.
 class RulesProblems final : public QObject
 {
     Q_OBJECT
@@ -19,6 +24,8 @@ public:
     // file of a hundred thousand problems needs mending at its top first, and keeping them all
     // would hold the window up and its memory for nothing.
     static constexpr qsizetype listed = 1000;
+    // An editor saves in several steps (write, rename, touch): one check follows them all.
+    static constexpr int settleMs = 200;
 
     explicit RulesProblems(Cantrix &cantrix, QObject *parent = nullptr);
 
@@ -27,15 +34,37 @@ public:
     const RulesCheck::Report &report() const { return m_report; }
     // All problems found, also those past the ones listed in report().
     qint64 count() const { return m_report.problems; }
+    // Whether the last check found no file at all (then the report is not readable either).
+    bool isMissing() const { return m_missing; }
 
-    // Checks the window's rules data file now.
+    // Checks the window's rules data file now, and watches it from then on.
     void check();
 
 signals:
     void checked();
 
 private:
+    // What tells one state of the file from another without reading it.
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const Stamp &) const = default;
+    };
+    static Stamp stampOf(const QString &path);
+
+    void watch();
+    // The file or its folder changed: check again, once things settle, if the file did.
+    void fileTouched();
+    void folderTouched();
+
     Cantrix &m_cantrix;
     bool m_checked = false;
+    bool m_missing = false;
     RulesCheck::Report m_report;
+    QString m_path;
+    Stamp m_stamp;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_settle;
 };

@@ -1,6 +1,7 @@
 #include "shell/shellcommands.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "design/platform.h"
 
@@ -16,7 +17,7 @@ void ShellCommands::RunShellExecute(const QString &sTopic, const QString &sFile,
     Q_UNUSED(sParams)
     Q_UNUSED(nShowCmd)
     const QDir base = sDirectory ? QDir(*sDirectory) : QDir::current();
-    m_platform.openWithDesktop(sTopic, QDir::cleanPath(base.absoluteFilePath(sFile)));
+    m_platform.openWithDesktop(sTopic, QDir::cleanPath(base.absoluteFilePath(sFile)), {});
 }
 
 QString ShellCommands::helpFilePath() const
@@ -26,9 +27,19 @@ QString ShellCommands::helpFilePath() const
 
 void ShellCommands::mnuHelpIndex_Click()
 {
-    // A missing page is not checked for: the desktop says so in its own words, if at all,
-    // and the window goes on as it was.
-    RunShellExecute(QString::fromLatin1(openVerb), helpFilePath(), std::nullopt, std::nullopt, showNormal);
+    // Asked before the desktop is: a desktop says nothing of a missing file, or says it in
+    // words that do not tell the user which file the program needs.
+    const QString path = helpFilePath();
+    if (!QFileInfo(path).isFile()) {
+        m_platform.showWarning(tr("Help Not Found"),
+                               tr("The help page %1 is missing. It is delivered beside the program; "
+                                  "installing the program again puts it back.")
+                                   .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    Platform &platform = m_platform;
+    m_platform.openWithDesktop(QString::fromLatin1(openVerb), path,
+                               [&platform, path] { platform.showPageInProgram(path); });
 }
 
 void ShellCommands::mnuExit_Click()

@@ -8,7 +8,8 @@
 class Platform;
 
 // The program's shell commands: Help Index hands the help page beside the program to the
-// desktop, Exit ends the program at once. The About box shows ProgramInfo.
+// desktop, or shows it in the program's own viewer when the desktop has no program for it;
+// Exit ends the program at once. The About box shows ProgramInfo.
 class ShellCommands final : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
                          qint32 nShowCmd = showNormal);
     // The help page in the program directory.
     QString helpFilePath() const;
+    // A missing help page is named in a message; a page the desktop cannot open is shown in
+    // the program.
     void mnuHelpIndex_Click();
     // Ends the program at once: nothing is asked and nothing is saved.
     void mnuExit_Click();

@@ -1,25 +1,29 @@
 #include "arbutton.h"
 
 #include <cmath>
+#include <functional>
 
 #include <QEnterEvent>
 #include <QFont>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPen>
 
 #include "olecolor.h"
 #include "propertyvalue.h"
+#include "twips.h"
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
 // Persisted extents are in HIMETRIC (1/100 mm), as forms have always kept control sizes.
 constexpr double himetricPerInch = 2540.0;
+// The focus frame stands this many pixels inside the edge, clear of the border.
+constexpr int focusInset = 3;
 
 int himetricFromTwips(int twips)
 {
-    return int(std::nearbyint(twips * himetricPerInch / twipsPerInch));
+    return int(std::nearbyint(twips * himetricPerInch / Twips::perInch));
 }
 
 std::optional<int> twipsFromHimetric(const QVariant &value)
@@ -27,7 +31,77 @@ std::optional<int> twipsFromHimetric(const QVariant &value)
     const auto himetric = toInt32(value);
     if (!himetric)
         return std::nullopt;
-    return roundToInt32(*himetric * twipsPerInch / himetricPerInch);
+    return roundToInt32(*himetric * Twips::perInch / himetricPerInch);
+}
+
+// How each persisted entry is applied to a button: false when the value does not convert.
+using Apply = std::function<bool(ARButton &, const QVariant &)>;
+
+// Applies through set what convert makes of the value.
+template<typename Convert, typename Value>
+Apply converted(Convert convert, void (ARButton::*set)(Value))
+{
+    return [convert, set](ARButton &button, const QVariant &value) {
+        const auto result = convert(value);
+        if (result)
+            (button.*set)(*result);
+        return result.has_value();
+    };
+}
+
+Apply asExtent(void (ARButton::*set)(int))
+{
+    return converted(twipsFromHimetric, set);
+}
+
+Apply asColor(void (ARButton::*set)(quint32))
+{
+    return converted(toOleColorValue, set);
+}
+
+Apply asStyle(void (ARButton::*set)(int))
+{
+    return converted(toInt16, set);
+}
+
+bool applyCaption(ARButton &button, const QVariant &value)
+{
+    if (!value.canConvert<QString>())
+        return false;
+    button.setCaption(value.toString());
+    return true;
+}
+
+// A font, or its description as QFont::toString() writes it.
+bool applyFont(ARButton &button, const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::QFont) {
+        button.setFont(value.value<QFont>());
+        return true;
+    }
+    QFont described;
+    if (value.metaType().id() != QMetaType::QString || !described.fromString(value.toString()))
+        return false;
+    button.setFont(described);
+    return true;
+}
+
+// A pixmap or an image; no value at all removes the picture.
+bool applyPicture(ARButton &button, const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QPixmap:
+        button.setPicture(value.value<QPixmap>());
+        return true;
+    case QMetaType::QImage:
+        button.setPicture(QPixmap::fromImage(value.value<QImage>()));
+        return true;
+    case QMetaType::UnknownType:
+        button.setPicture(QPixmap());
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -38,9 +112,9 @@ ARButton::ARButton(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     connect(this, &QAbstractButton::clicked, this, &ARButton::Click);
-    m_leftTwips = toTwipsX(x());
-    m_widthTwips = toTwipsX(width());
-    m_heightTwips = toTwipsY(height());
+    m_leftTwips = Twips::wholeFromPixelsX(*this, x());
+    m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    m_heightTwips = Twips::wholeFromPixelsY(*this, height());
 }
 
 void ARButton::setCaption(const QString &caption)
@@ -97,59 +171,39 @@ void ARButton::setButtonStyle(int style)
     m_buttonStyle = style;
 }
 
-int ARButton::toPixelsX(int twips) const
-{
-    return int(std::nearbyint(twips * logicalDpiX() / twipsPerInch));
-}
-
-int ARButton::toPixelsY(int twips) const
-{
-    return int(std::nearbyint(twips * logicalDpiY() / twipsPerInch));
-}
-
-int ARButton::toTwipsX(int pixels) const
-{
-    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiX()));
-}
-
-int ARButton::toTwipsY(int pixels) const
-{
-    return int(std::nearbyint(pixels * twipsPerInch / logicalDpiY()));
-}
-
 void ARButton::setLeft(int twips)
 {
     m_leftTwips = twips;
-    move(toPixelsX(twips), y());
+    move(Twips::toPixelsX(*this, twips), y());
 }
 
 void ARButton::setWidth(int twips)
 {
     m_widthTwips = twips;
-    resize(qMax(0, toPixelsX(twips)), height());
+    resize(qMax(0, Twips::toPixelsX(*this, twips)), height());
 }
 
 void ARButton::setHeight(int twips)
 {
     m_heightTwips = twips;
-    resize(width(), qMax(0, toPixelsY(twips)));
+    resize(width(), qMax(0, Twips::toPixelsY(*this, twips)));
 }
 
 // A layout or a container may move or size the button in pixels; the twips follow then, but a
 // pixel geometry that merely reflects the twips last set keeps those exact values.
 void ARButton::moveEvent(QMoveEvent *event)
 {
-    if (x() != toPixelsX(m_leftTwips))
-        m_leftTwips = toTwipsX(x());
+    if (x() != Twips::toPixelsX(*this, m_leftTwips))
+        m_leftTwips = Twips::wholeFromPixelsX(*this, x());
     QAbstractButton::moveEvent(event);
 }
 
 void ARButton::resizeEvent(QResizeEvent *event)
 {
-    if (width() != qMax(0, toPixelsX(m_widthTwips)))
-        m_widthTwips = toTwipsX(width());
-    if (height() != qMax(0, toPixelsY(m_heightTwips)))
-        m_heightTwips = toTwipsY(height());
+    if (width() != qMax(0, Twips::toPixelsX(*this, m_widthTwips)))
+        m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    if (height() != qMax(0, Twips::toPixelsY(*this, m_heightTwips)))
+        m_heightTwips = Twips::wholeFromPixelsY(*this, height());
     QAbstractButton::resizeEvent(event);
 }
 
@@ -226,117 +280,48 @@ void ARButton::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
+
+    // The keyboard focus shows as a dotted frame inside the edge: many forms give the focus
+    // the same fore colour as the rest, and the colour alone would not show it.
+    if (hasFocus() && area.width() > 2 * focusInset + 1 && area.height() > 2 * focusInset + 1) {
+        painter.setPen(QPen(fore, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(focusInset, focusInset, -focusInset - 1, -focusInset - 1));
+    }
 }
 
 PropertyTransfer ARButton::readProperties(PropertyStore &store)
 {
-    // Reads one entry; false stops the reading with the entry named in result.
-    PropertyTransfer result;
-    auto read = [&](const QString &name, const QVariant &defaultValue) -> std::optional<QVariant> {
-        auto value = store.readProperty(name, defaultValue);
+    // Each entry is applied before the next is read; a missing entry keeps what the button
+    // shows. apply is false when the value does not convert.
+    struct Entry
+    {
+        QString name;
+        QVariant defaultValue;
+        Apply apply;
+    };
+    const Entry entries[] = {
+        {QStringLiteral("_extentx"), himetricFromTwips(m_widthTwips), asExtent(&ARButton::setWidth)},
+        {QStringLiteral("_extenty"), himetricFromTwips(m_heightTwips), asExtent(&ARButton::setHeight)},
+        {QStringLiteral("caption"), QString(), applyCaption},
+        {QStringLiteral("forecolor"), defaultForeColor, asColor(&ARButton::setForeColor)},
+        {QStringLiteral("forecoloronmouse"), defaultForeColor, asColor(&ARButton::setForeColorOnMouse)},
+        {QStringLiteral("forecoloronfocus"), defaultForeColor, asColor(&ARButton::setForeColorOnFocus)},
+        {QStringLiteral("backcolor"), defaultBackColor, asColor(&ARButton::setBackColor)},
+        {QStringLiteral("backcoloronmouse"), defaultBackColor, asColor(&ARButton::setBackColorOnMouse)},
+        {QStringLiteral("font"), font(), applyFont},
+        {QStringLiteral("style"), 0, asStyle(&ARButton::setButtonStyle)},
+        {QStringLiteral("borderstyle"), borderSingle, asStyle(&ARButton::setBorderStyle)},
+        {QStringLiteral("picture"), QPixmap(), applyPicture},
+    };
+    for (const Entry &entry : entries) {
+        const auto value = store.readProperty(entry.name, entry.defaultValue);
         if (!value)
-            result = PropertyTransfer::failure(name, QStringLiteral("the store could not be read"));
-        return value;
-    };
-    auto fail = [&](const QString &name) {
-        result = PropertyTransfer::failure(name, QStringLiteral("the value does not convert"));
-        return result;
-    };
-    auto readColor = [&](const QString &name, quint32 defaultValue, void (ARButton::*apply)(quint32)) {
-        const auto value = read(name, defaultValue);
-        if (!value)
-            return false;
-        const auto color = toOleColorValue(*value);
-        if (!color) {
-            fail(name);
-            return false;
-        }
-        (this->*apply)(*color);
-        return true;
-    };
-
-    const QString extentX = QStringLiteral("_extentx");
-    const auto x = read(extentX, himetricFromTwips(m_widthTwips));
-    if (!x)
-        return result;
-    const auto widthTwips = twipsFromHimetric(*x);
-    if (!widthTwips)
-        return fail(extentX);
-    setWidth(*widthTwips);
-
-    const QString extentY = QStringLiteral("_extenty");
-    const auto y = read(extentY, himetricFromTwips(m_heightTwips));
-    if (!y)
-        return result;
-    const auto heightTwips = twipsFromHimetric(*y);
-    if (!heightTwips)
-        return fail(extentY);
-    setHeight(*heightTwips);
-
-    const QString captionName = QStringLiteral("caption");
-    const auto captionValue = read(captionName, QString());
-    if (!captionValue)
-        return result;
-    if (!captionValue->canConvert<QString>())
-        return fail(captionName);
-    setCaption(captionValue->toString());
-
-    if (!readColor(QStringLiteral("forecolor"), defaultForeColor, &ARButton::setForeColor)
-        || !readColor(QStringLiteral("forecoloronmouse"), defaultForeColor, &ARButton::setForeColorOnMouse)
-        || !readColor(QStringLiteral("forecoloronfocus"), defaultForeColor, &ARButton::setForeColorOnFocus)
-        || !readColor(QStringLiteral("backcolor"), defaultBackColor, &ARButton::setBackColor)
-        || !readColor(QStringLiteral("backcoloronmouse"), defaultBackColor, &ARButton::setBackColorOnMouse))
-        return result;
-
-    const QString fontName = QStringLiteral("font");
-    const auto fontValue = read(fontName, font());
-    if (!fontValue)
-        return result;
-    if (fontValue->metaType().id() == QMetaType::QFont) {
-        setFont(fontValue->value<QFont>());
-    } else {
-        QFont described;
-        if (fontValue->metaType().id() != QMetaType::QString || !described.fromString(fontValue->toString()))
-            return fail(fontName);
-        setFont(described);
+            return PropertyTransfer::failure(entry.name, QStringLiteral("the store could not be read"));
+        if (!entry.apply(*this, *value))
+            return PropertyTransfer::failure(entry.name, QStringLiteral("the value does not convert"));
     }
-
-    const QString styleName = QStringLiteral("style");
-    const auto style = read(styleName, 0);
-    if (!style)
-        return result;
-    const auto styleNumber = toInt16(*style);
-    if (!styleNumber)
-        return fail(styleName);
-    setButtonStyle(*styleNumber);
-
-    const QString borderName = QStringLiteral("borderstyle");
-    const auto border = read(borderName, borderSingle);
-    if (!border)
-        return result;
-    const auto borderNumber = toInt16(*border);
-    if (!borderNumber)
-        return fail(borderName);
-    setBorderStyle(*borderNumber);
-
-    const QString pictureName = QStringLiteral("picture");
-    const auto pictureValue = read(pictureName, QPixmap());
-    if (!pictureValue)
-        return result;
-    switch (pictureValue->metaType().id()) {
-    case QMetaType::QPixmap:
-        setPicture(pictureValue->value<QPixmap>());
-        break;
-    case QMetaType::QImage:
-        setPicture(QPixmap::fromImage(pictureValue->value<QImage>()));
-        break;
-    case QMetaType::UnknownType:
-        setPicture(QPixmap());
-        break;
-    default:
-        return fail(pictureName);
-    }
-    return result;
+    return PropertyTransfer::success();
 }
 
 PropertyTransfer ARButton::writeProperties(PropertyStore &store) const

@@ -95,11 +95,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    int toPixelsX(int twips) const;
-    int toPixelsY(int twips) const;
-    int toTwipsX(int pixels) const;
-    int toTwipsY(int pixels) const;
-
     QPixmap m_picture;
     quint32 m_foreColor = defaultForeColor;
     quint32 m_foreColorOnMouse = defaultForeColor;

@@ -1,9 +1,9 @@
 #include "kqattributeslider.h"
 
-#include <cmath>
-
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPen>
 #include <QResizeEvent>
 
 #include "arbutton.h"
@@ -11,17 +11,17 @@
 #include "olecolor.h"
 #include "sliderlayout.h"
 #include "sliderwidgetsurface.h"
+#include "twips.h"
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
-// Pixel positions are kept within this range however far the arithmetic places the label.
-constexpr double pixelLimit = 1 << 20;
-
-// The buttons as designed: 255 twips square, grey on black, each with its arrow.
+// The buttons as designed: 255 twips square, grey on black, each with its arrow. The slider
+// takes the keyboard focus as a whole, so Tab stops once on it, not on each button; a click on
+// a button focuses the slider.
 ARButton *makeButton(QWidget *parent, const QString &name, const QPixmap &arrow, int leftTwips)
 {
     auto *button = new ARButton(parent);
+    button->setFocusPolicy(Qt::NoFocus);
     button->setObjectName(name);
     button->setCaption(QStringLiteral("ARButton1"));
     button->setForeColor(0x00808080u);
@@ -68,8 +68,10 @@ QLabel *makeValueLabel(QWidget *parent)
 kqAttributeSlider::kqAttributeSlider(QWidget *parent)
     : QWidget(parent)
 {
-    auto *down = makeButton(this, QStringLiteral("cmdDown"), leftArrowPicture(), 0);
-    auto *up = makeButton(this, QStringLiteral("cmdUp"), rightArrowPicture(),
+    setFocusPolicy(Qt::StrongFocus);
+    m_arrowRatio = devicePixelRatioF();
+    auto *down = makeButton(this, QStringLiteral("cmdDown"), leftArrowPicture(m_arrowRatio), 0);
+    auto *up = makeButton(this, QStringLiteral("cmdUp"), rightArrowPicture(m_arrowRatio),
                           designWidthTwips - designHeightTwips);
     auto *label = makeValueLabel(this);
     m_surface = std::make_unique<SliderWidgetSurface>(*this, *down, *up, *label);
@@ -77,7 +79,7 @@ kqAttributeSlider::kqAttributeSlider(QWidget *parent)
     m_surface->setLabelLeft(240.0f);
     m_surface->setLabelTop(0.0f);
 
-    resize(toPixelsX(m_widthTwips), toPixelsY(m_heightTwips));
+    resize(Twips::toPixelsX(*this, m_widthTwips), Twips::toPixelsY(*this, m_heightTwips));
     connect(down, &ARButton::Click, this, &kqAttributeSlider::cmdDown_Click);
     connect(up, &ARButton::Click, this, &kqAttributeSlider::cmdUp_Click);
     initProperties();
@@ -89,16 +91,6 @@ bool kqAttributeSlider::succeeded(bool ok)
 {
     m_error = ok ? QString() : m_layout->errorString();
     return ok;
-}
-
-int kqAttributeSlider::toPixelsX(double twips) const
-{
-    return int(std::nearbyint(qBound(-pixelLimit, twips * logicalDpiX() / twipsPerInch, pixelLimit)));
-}
-
-int kqAttributeSlider::toPixelsY(double twips) const
-{
-    return int(std::nearbyint(qBound(-pixelLimit, twips * logicalDpiY() / twipsPerInch, pixelLimit)));
 }
 
 void kqAttributeSlider::setBackColor(quint32 New_BackColor)
@@ -203,7 +195,7 @@ bool kqAttributeSlider::setSizeTwips(int widthTwips, int heightTwips)
 {
     m_widthTwips = widthTwips;
     m_heightTwips = heightTwips;
-    resize(qMax(0, toPixelsX(widthTwips)), qMax(0, toPixelsY(heightTwips)));
+    resize(qMax(0, Twips::toPixelsX(*this, widthTwips)), qMax(0, Twips::toPixelsY(*this, heightTwips)));
     return Resize();
 }
 
@@ -216,10 +208,10 @@ bool kqAttributeSlider::Resize()
 // reflect the twips last set, which then stay exact.
 void kqAttributeSlider::resizeEvent(QResizeEvent *event)
 {
-    if (width() != qMax(0, toPixelsX(m_widthTwips)))
-        m_widthTwips = int(std::nearbyint(width() * twipsPerInch / logicalDpiX()));
-    if (height() != qMax(0, toPixelsY(m_heightTwips)))
-        m_heightTwips = int(std::nearbyint(height() * twipsPerInch / logicalDpiY()));
+    if (width() != qMax(0, Twips::toPixelsX(*this, m_widthTwips)))
+        m_widthTwips = Twips::wholeFromPixelsX(*this, width());
+    if (height() != qMax(0, Twips::toPixelsY(*this, m_heightTwips)))
+        m_heightTwips = Twips::wholeFromPixelsY(*this, height());
     QWidget::resizeEvent(event);
     Resize();
 }
@@ -277,7 +269,7 @@ QPointF kqAttributeSlider::valueLabelPosition() const
 
 QSize kqAttributeSlider::sizeHint() const
 {
-    return QSize(toPixelsX(designWidthTwips), toPixelsY(designHeightTwips));
+    return QSize(Twips::toPixelsX(*this, designWidthTwips), Twips::toPixelsY(*this, designHeightTwips));
 }
 
 void kqAttributeSlider::paintEvent(QPaintEvent *)
@@ -289,4 +281,69 @@ void kqAttributeSlider::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // The focus shows as a dotted frame around the track between the buttons, in the colour
+    // of the value, which stands out on whatever background the form gives the slider.
+    const QAbstractButton *down = cmdDown();
+    const QAbstractButton *up = cmdUp();
+    if (hasFocus() && down && up) {
+        const QRect track(QPoint(down->geometry().right() + 1, 0), QPoint(up->geometry().left() - 1, height() - 1));
+        if (track.width() > 2 && track.height() > 2) {
+            painter.setPen(QPen(lblValue()->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(track.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+// Up and Right raise the value, Down and Left lower it: the buttons' own clicks, with their
+// bounds and their Change.
+void kqAttributeSlider::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+            cmdUp_Click();
+            return;
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+            cmdDown_Click();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool kqAttributeSlider::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+        drawArrowsForScreen();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+// A picture made for a coarser screen would be enlarged pixel by pixel on a finer one.
+void kqAttributeSlider::drawArrowsForScreen()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, m_arrowRatio))
+        return;
+    m_arrowRatio = ratio;
+    const auto button = [this](const QString &name) {
+        return findChild<ARButton *>(name, Qt::FindDirectChildrenOnly);
+    };
+    if (ARButton *down = button(QStringLiteral("cmdDown")))
+        down->setPicture(leftArrowPicture(ratio));
+    if (ARButton *up = button(QStringLiteral("cmdUp")))
+        up->setPicture(rightArrowPicture(ratio));
 }

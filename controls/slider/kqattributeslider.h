@@ -22,6 +22,9 @@ class SliderWidgetSurface;
 // toward the bound and raises Change. Lengths are twips, mapped to pixels at the widget's
 // logical DPI.
 //
+// It takes the keyboard focus (Tab), which it shows with a dotted frame: Up and Right raise
+// the value, Down and Left lower it, as the buttons do.
+//
 // Enabled, ForeColor and Font are kept for the container and persisted, but change nothing:
 // the slider answers clicks whatever Enabled says. Their Qt property names are
 // "EnabledProperty" and "FontProperty", so that they never meet QWidget's own enabled and font
@@ -151,20 +154,19 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void drawArrowsForScreen();
     int designMin() const;
     int designMax() const;
     int designValue() const;
     void cmdDown_Click();
     void cmdUp_Click();
     bool succeeded(bool ok);
-    int toPixelsX(double twips) const;
-    int toPixelsY(double twips) const;
-
-    friend class SliderWidgetSurface;
 
     std::unique_ptr<SliderWidgetSurface> m_surface;
     std::unique_ptr<SliderLayout> m_layout;
@@ -176,5 +178,6 @@ private:
     QFont m_font;
     int m_widthTwips = designWidthTwips;
     int m_heightTwips = designHeightTwips;
+    qreal m_arrowRatio = 1.0; // the device pixel ratio the arrow pictures are drawn for
     QString m_error;
 };

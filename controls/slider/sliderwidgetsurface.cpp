@@ -4,12 +4,7 @@
 
 #include "arbutton.h"
 #include "kqattributeslider.h"
-
-namespace {
-
-constexpr double twipsPerInch = 1440.0;
-
-} // namespace
+#include "twips.h"
 
 SliderWidgetSurface::SliderWidgetSurface(kqAttributeSlider &control, ARButton &cmdDown, ARButton &cmdUp,
                                          QLabel &lblValue)
@@ -68,22 +63,22 @@ void SliderWidgetSurface::setLabelCaption(const QString &caption)
 
 double SliderWidgetSurface::labelWidth() const
 {
-    return m_lblValue.width() * twipsPerInch / m_control.logicalDpiX();
+    return Twips::fromPixels(m_lblValue.width(), m_control.logicalDpiX());
 }
 
 double SliderWidgetSurface::labelHeight() const
 {
-    return m_lblValue.height() * twipsPerInch / m_control.logicalDpiY();
+    return Twips::fromPixels(m_lblValue.height(), m_control.logicalDpiY());
 }
 
 void SliderWidgetSurface::setLabelLeft(float twips)
 {
     m_labelLeft = twips;
-    m_lblValue.move(m_control.toPixelsX(twips), m_lblValue.y());
+    m_lblValue.move(Twips::toPixelsX(m_control, twips), m_lblValue.y());
 }
 
 void SliderWidgetSurface::setLabelTop(float twips)
 {
     m_labelTop = twips;
-    m_lblValue.move(m_lblValue.x(), m_control.toPixelsY(twips));
+    m_lblValue.move(m_lblValue.x(), Twips::toPixelsY(m_control, twips));
 }

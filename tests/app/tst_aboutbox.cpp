@@ -10,6 +10,7 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 using RulesFixture::withTokens;
 
@@ -131,6 +132,7 @@ private slots:
     void helpIndexHandsThePageToTheDesktop()
     {
         Fixture f;
+        QVERIFY(TestFiles::writeBytes(QDir(f.dir.path()).filePath(QStringLiteral("CTXhelp.htm")), "<html></html>"));
         f.window.mnuHelpIndex()->trigger();
         QCOMPARE(f.platform.desktopCalls.size(), 1);
         QCOMPARE(f.platform.desktopCalls.at(0).verb, QStringLiteral("Open"));

@@ -122,24 +122,48 @@ private slots:
         QCOMPARE(child<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("Ann B."));
     }
 
+    void cancelForgets_data()
+    {
+        QTest::addColumn<int>("key"); // 0 for a click on Cancel
+        QTest::newRow("Cancel clicked") << 0;
+        QTest::newRow("Enter on Cancel") << int(Qt::Key_Return);
+    }
+
     void cancelForgets()
     {
+        QFETCH(int, key);
         FrmOptions *dialog = open();
         typeAtEnd(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral(".uk"));
-        QTest::mouseClick(child<ARButton>(dialog, "cmdCancel"), Qt::LeftButton);
+        auto *cancel = child<ARButton>(dialog, "cmdCancel");
+        if (key != 0)
+            QTest::keyClick(cancel, Qt::Key(key));
+        else
+            QTest::mouseClick(cancel, Qt::LeftButton);
         settle();
         QVERIFY(!m_command->dialog());
         QCOMPARE(fileBytes(optionsPath()), QByteArray("Ann\r\nann@example.org\r\nhttp://example.org\r\n"));
         QCOMPARE(child<QLineEdit>(open(), "txtEmail")->text(), QStringLiteral("ann@example.org"));
     }
 
+    void okStores_data()
+    {
+        QTest::addColumn<int>("key"); // 0 for a click on OK
+        QTest::newRow("OK clicked") << 0;
+        QTest::newRow("Enter in a field") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter in a field") << int(Qt::Key_Enter);
+    }
+
     void okStores()
     {
+        QFETCH(int, key);
         FrmOptions *dialog = open();
         auto *url = child<QLineEdit>(dialog, "txtURL");
         QTest::keyClick(url, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(url, QStringLiteral("https://example.org/~ann "));
-        QTest::mouseClick(child<ARButton>(dialog, "cmdOk"), Qt::LeftButton);
+        if (key == 0)
+            QTest::mouseClick(child<ARButton>(dialog, "cmdOk"), Qt::LeftButton);
+        else
+            QTest::keyClick(url, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         settle();
         QVERIFY(!m_command->dialog());
         QCOMPARE(fileBytes(optionsPath()), QByteArray("Ann\r\nann@example.org\r\nhttps://example.org/~ann \r\n"));

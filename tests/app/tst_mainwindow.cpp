@@ -1,16 +1,28 @@
 // The main window as a user meets it: clicks, keys and typing on the real widgets reach the
 // window model, the widgets show what the model holds afterwards, and changes the model makes
 // by itself never come back to it as if the user had made them.
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QMap>
+#include <QMimeData>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <QUrl>
 
 #include "app/controlmirrors.h"
 #include "app/mainwindow.h"
@@ -18,6 +30,7 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 using RulesFixture::withTokens;
 
@@ -107,6 +120,12 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The recent spells go to a settings file of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void showsTheModelAfterLoading()
     {
         Fixture f;
@@ -204,7 +223,10 @@ private slots:
         QCOMPARE(widgetRows(options), QStringList({"First", "Second"}));
 
         options->setFocus();
-        QTest::keyClick(options, Qt::Key_Down); // onto "First" from no current row
+        // A list given the focus makes its first row current, unselected; Down selects that row.
+        options->selectionModel()->setCurrentIndex(options->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(options, Qt::Key_Down);
+        QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 0);
         QTest::keyClick(options, Qt::Key_Down);
         QCOMPARE(f.cantrix.Modifier2List.selectedIndex(), 1);
         QTest::keyClick(options, Qt::Key(key));
@@ -216,8 +238,16 @@ private slots:
         QCOMPARE(f.cantrix.Summary2List.rows(), QStringList({"Choice: Second", "Other"}));
     }
 
+    void removeCommandRemovesTheSelectedSummaryRow_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Remove button") << false;
+        QTest::newRow("Delete key") << true;
+    }
+
     void removeCommandRemovesTheSelectedSummaryRow()
     {
+        QFETCH(bool, byKey);
         Fixture f;
         auto *summary = f.widget<QListWidget>("Summary2List");
         f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
@@ -226,7 +256,13 @@ private slots:
 
         f.clickRow(summary, 0);
         QCOMPARE(f.cantrix.Summary2List.selectedIndex(), 0);
-        QTest::mouseClick(f.widget<ARButton>("RemoveCommand"), Qt::LeftButton);
+        if (byKey) {
+            QVERIFY(QTest::qWaitForWindowActive(&f.window));
+            summary->setFocus();
+            QTest::keyClick(summary, Qt::Key_Delete);
+        } else {
+            QTest::mouseClick(f.widget<ARButton>("RemoveCommand"), Qt::LeftButton);
+        }
         QCOMPARE(widgetRows(summary), QStringList({"Other"}));
         QCOMPARE(f.cantrix.Summary2List1.rows(), QStringList({"-1DRT"}));
         // The removed row was selected: the view shows no selection, as the model has none.
@@ -377,22 +413,33 @@ private slots:
         QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) ] L"));
     }
 
-    void menusHaveTheirCaptionsAndNoShortcuts()
+    void menusHaveTheirCaptionsAndTheDesktopsKeys()
     {
         Fixture f;
         const QList<QAction *> menus = f.window.menuBar()->actions();
+        // The desktop's own keys, where it has them: Ctrl+Q to quit is a Linux desktop's, not Windows'.
+        const QMap<QString, QKeySequence::StandardKey> standard = {
+            {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},
+            {"mnuSave", QKeySequence::Save},   {"mnuPrint", QKeySequence::Print},
+            {"mnuExit", QKeySequence::Quit},   {"mnuHelpIndex", QKeySequence::HelpContents},
+            {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo}};
         QStringList captions;
         for (QAction *menuAction : menus) {
             captions.append(menuAction->text());
             for (QAction *command : menuAction->menu()->actions()) {
                 captions.append(command->isSeparator() ? QStringLiteral("-") : command->text());
-                QVERIFY2(command->shortcut().isEmpty(), qPrintable(command->text()));
+                const QList<QKeySequence> expected = standard.contains(command->objectName())
+                                                         ? QKeySequence::keyBindings(standard.value(command->objectName()))
+                                                         : QList<QKeySequence>();
+                if (command != f.window.mnuDrainBreakdown())
+                    QCOMPARE(command->shortcuts(), expected);
             }
         }
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "&Save", "Export Spell &Card...",
-                                        "&Print...", "-", "&Options...", "-", "E&xit", "&Rules",
-                                        "Show Rules &Problems...", "&Help", "Help &Index",
-                                        "&About..."}));
+        QCOMPARE(f.window.mnuSave()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "Open &Recent", "&Save",
+                                        "Restore &Last Spell", "Export Spell &Card...", "&Print...", "-", "&Options...", "-",
+                                        "E&xit", "&Edit", "&Undo", "&Redo", "&Rules", "Show Rules &Problems...",
+                                        "Drain &Breakdown...", "&Help", "Help &Index", "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
@@ -402,6 +449,135 @@ private slots:
             names.append(action->objectName());
         QCOMPARE(names, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuExportCard", "mnuPrint", "mnuOptions",
                                      "mnuExit", "mnuHelpIndex", "mnuAbout"}));
+    }
+
+    void undoAndRedoPutTheWidgetsBack()
+    {
+        Fixture f;
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto *name = f.widget<QLineEdit>("NameText");
+        auto *summary = f.widget<QListWidget>("Summary2List");
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        f.doubleClickRow(f.widget<QListWidget>("Modifier1List"), 0);
+        QCoreApplication::processEvents(); // the event loop settles each action into a step
+        name->setFocus();
+        QTest::keyClicks(name, "Spark");
+        QCoreApplication::processEvents();
+
+        // The field leaves the key to the window: the whole name goes, as one step.
+        QTest::keySequence(name, QKeySequence::Undo);
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(widgetRows(summary), QStringList({"Plain"}));
+        f.window.mnuUndo()->trigger();
+        QCOMPARE(widgetRows(summary), QStringList());
+        QVERIFY(!f.window.mnuUndo()->isEnabled());
+        f.window.mnuRedo()->trigger();
+        QCOMPARE(widgetRows(summary), QStringList({"Plain"}));
+        QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), f.cantrix.DrainText.text());
+    }
+
+    void restoreLastSpellOpensTheDraft()
+    {
+        Fixture f(testRules(), false);
+        f.platform.setUserDataDirectory(f.dir.filePath(QStringLiteral("data")));
+        QVERIFY(QDir().mkpath(f.platform.userDataDirectory()));
+        QVERIFY(TestFiles::writeBytes(f.platform.userDataDirectory() + QStringLiteral("/last-spell.xml"),
+                                      "<common><date creation='' lastmod='March 06, 2001'/><itemdef name='Kept'/>"
+                                      "<category value='Beta Spell' modifier='+2 +1DRT'/></common>"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
+        f.cantrix.Form_Load();
+        QVERIFY(f.window.mnuRestoreLastSpell()->isEnabled());
+        f.window.mnuRestoreLastSpell()->trigger();
+        QCOMPARE(f.widget<QLineEdit>("NameText")->text(), QStringLiteral("Kept"));
+        QCOMPARE(f.widget<QComboBox>("CategoryCombo")->currentText(), QStringLiteral("Beta"));
+        QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
+    }
+
+    void rowsTellTheirCostWhenHovered()
+    {
+        Fixture f;
+        const auto hover = [](QAbstractItemView *view, int row) {
+            const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+            QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view->viewport(), &help);
+            return view->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+        };
+        QCOMPARE(hover(f.widget<QListWidget>("Modifier1List"), 0), QStringLiteral("+1 level"));
+        QCOMPARE(hover(f.widget<QListWidget>("Modifier1List"), 1), QStringLiteral("no drain tokens of its own"));
+        f.clickRow(f.widget<QListWidget>("Modifier1List"), 1);
+        QCOMPARE(hover(f.widget<QListWidget>("Modifier2List"), 1), QStringLiteral("+2 levels, -1 drain modifier"));
+
+        auto *combo = f.widget<QComboBox>("CategoryCombo");
+        combo->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
+        QCOMPARE(hover(combo->view(), 1), QStringLiteral("+2 levels, +1 drain modifier"));
+        combo->hidePopup();
+        QHelpEvent onFace(QEvent::ToolTip, QPoint(2, 2), combo->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(combo, &onFace);
+        QCOMPARE(combo->toolTip(), QStringLiteral("+1 level"));
+    }
+
+    void selectingARowShowsWhatAddingItWouldDo()
+    {
+        Fixture f;
+        auto *modifiers = f.widget<QListWidget>("Modifier1List");
+        auto *preview = f.widget<QLabel>("lblDrainPreview");
+        auto *count = f.widget<QLabel>("lblRulesProblems");
+        QTRY_VERIFY(!count->text().isEmpty());
+        QCOMPARE(preview->width(), 0);
+        const QString wholeCount = count->text();
+
+        f.clickRow(modifiers, 0);
+        QTRY_COMPARE(preview->text(), QStringLiteral("Adds +1: drain becomes [(1/2) ] M"));
+        QTRY_VERIFY(preview->width() > count->width());
+        QVERIFY2(count->text().startsWith(QStringLiteral("Rules: ")), qPrintable(count->text()));
+        QCOMPARE(count->toolTip(), wholeCount);
+
+        modifiers->setFocus();
+        QTest::keyClick(modifiers, Qt::Key_Down);
+        QTRY_COMPARE(preview->text(), QStringLiteral("To add \u2018Choice\u2019, pick one of its 2 options."));
+
+        // A passing notice takes the whole bar; the preview comes back when it ends.
+        f.window.statusBar()->showMessage(QStringLiteral("notice"));
+        QVERIFY(!preview->isVisible());
+        f.window.statusBar()->clearMessage();
+        QVERIFY(preview->isVisible());
+
+        f.window.mnuNew()->trigger();
+        QTRY_COMPARE(preview->width(), 0);
+        QCOMPARE(count->text(), wholeCount);
+    }
+
+    void drainBreakdownFromTheKeyboardAndTheMenu()
+    {
+        Fixture f;
+        auto *modifiers = f.widget<QListWidget>("Modifier1List");
+        f.doubleClickRow(modifiers, 0);
+        QTRY_VERIFY2(f.widget<QLineEdit>("DrainText")->toolTip().contains(
+                         QStringLiteral("Row 1 \u2018Plain\u2019 (+1): level +1, drain modifier 0")),
+                     qPrintable(f.widget<QLineEdit>("DrainText")->toolTip()));
+
+        QCOMPARE(f.window.mnuDrainBreakdown()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTest::keyClick(modifiers, Qt::Key_B, Qt::ControlModifier);
+        auto *dialog = f.window.findChild<QDialog *>(QStringLiteral("frmDrainBreakdown"));
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        auto *rows = dialog->findChild<QTreeWidget *>(QStringLiteral("lstDrainRows"));
+        QCOMPARE(rows->topLevelItemCount(), 3); // category, type, one modifier
+
+        // It follows the spell while open.
+        f.doubleClickRow(modifiers, 2);
+        QTRY_COMPARE(rows->topLevelItemCount(), 4);
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblDrainCode"))->text(),
+                 f.widget<QLineEdit>("DrainText")->text());
+
+        dialog->close();
+        f.window.mnuDrainBreakdown()->trigger();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(f.window.findChildren<QDialog *>(QStringLiteral("frmDrainBreakdown")).size(), 1);
     }
 
     void cardCommandsHaveAccessKeysOfTheirOwn()
@@ -439,6 +615,79 @@ private slots:
             QCOMPARE(QColor(shown.pixel(shown.width() - 3, shown.height() - 3)), QColor(255, 255, 204));
             combo->hidePopup();
         }
+    }
+
+    void aLargerWindowGivesItsRoomToTheListsAndTheDescription()
+    {
+        Fixture f;
+        QWidget *form = f.window.centralWidget();
+        const QSize designed = form->size();
+        QMap<QString, QRect> before;
+        for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            before.insert(control->objectName(), control->geometry());
+        const auto now = [&f](const char *name) { return f.widget<QWidget>(name)->geometry(); };
+
+        f.window.resize(f.window.size() + QSize(300, 200));
+        QTRY_COMPARE(form->size(), designed + QSize(300, 200));
+        for (const char *kept : {"NameText", "ForceText", "CategoryCombo", "TypeCombo", "DrainText", "Label1_0",
+                                 "Label1_7", "Label1_9"})
+            QCOMPARE(now(kept), before.value(QLatin1String(kept)));
+        // The bands share the height; side by side lists share the width and keep their gap.
+        int grown = 0;
+        for (const char *band : {"Modifier1List", "DescriptionText", "Summary1List"})
+            grown += now(band).height() - before.value(QLatin1String(band)).height();
+        QCOMPARE(grown, 200);
+        QCOMPARE(now("Modifier2List").left() - now("Modifier1List").right(),
+                 before.value("Modifier2List").left() - before.value("Modifier1List").right());
+        for (const char *rightEdge : {"Modifier2List", "Summary2List"})
+            QCOMPARE(now(rightEdge).right(), now("DescriptionText").right());
+        QCOMPARE(now("Label1_8").top(), now("Summary1List").top());
+
+        f.window.resize(100, 100);
+        QTRY_COMPARE(form->size(), designed);
+    }
+
+    void aFileDroppedOnTheWindowOpens()
+    {
+        Fixture f;
+        const QString spell = f.dir.filePath(QStringLiteral("spell.xml"));
+        f.cantrix.NameText.setText(QStringLiteral("Dropped"));
+        f.platform.dialogAnswers.enqueue(spell);
+        f.window.mnuSave()->trigger();
+        f.window.mnuNew()->trigger();
+
+        // On a text field, which would otherwise take the file's path as text.
+        QWidget *field = f.widget<QWidget>("NameText");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(spell)});
+        data.setText(spell);
+        QDragEnterEvent enter(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QTRY_COMPARE(f.cantrix.NameText.text(), QStringLiteral("Dropped"));
+        QVERIFY(f.platform.warnings.isEmpty());
+    }
+
+    void openRecentListsTheSpellsOpenedAndSaved()
+    {
+        QSettings().remove(QStringLiteral("RecentSpells"));
+        Fixture f;
+        QMenu *recent = f.window.mnuOpenRecent();
+        QVERIFY(!recent->menuAction()->isEnabled());
+        const QString first = f.dir.filePath(QStringLiteral("first.xml"));
+        const QString second = f.dir.filePath(QStringLiteral("second & more.xml"));
+        for (const QString &path : {first, second}) {
+            f.cantrix.NameText.setText(path);
+            f.platform.dialogAnswers.enqueue(path);
+            f.window.mnuSave()->trigger();
+        }
+        QTRY_COMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->menuAction()->isEnabled());
+        QCOMPARE(recent->actions().at(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(second).replace(u'&', QStringLiteral("&&")));
+        recent->actions().at(1)->trigger();
+        QCOMPARE(f.cantrix.NameText.text(), first);
     }
 
     void tabWalksTheControlsInReadingOrder()

@@ -1,8 +1,10 @@
 // The rules problems on screen: the status bar gives the count the core found, and the
-// Rules menu opens their list without blocking the main window.
+// Rules menu opens their list without blocking the main window; both follow the file.
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -111,11 +113,32 @@ private slots:
         QCOMPARE(f.problemList()->topLevelItemCount(), 0);
     }
 
-    void rulesMenuStandsBetweenFileAndHelp()
+    void countAndListFollowTheFile()
+    {
+        Fixture f(rulesWithThreeProblems);
+        f.showProblems()->trigger();
+        RulesFixture::write(f.dir.path(), cleanRules);
+        QTRY_COMPARE(f.statusText(), QStringLiteral("Rules data checked: no problems"));
+        QCOMPARE(f.problemList()->topLevelItemCount(), 0);
+
+        QVERIFY(QFile::remove(f.cantrix.rulesFilePath()));
+        QTRY_COMPARE(f.statusText(), QStringLiteral("GX2Mod.dat is missing: there is no rules data to check"));
+
+        // Check Again reads the file at once, without waiting for the file's change to settle.
+        RulesFixture::write(f.dir.path(), rulesWithThreeProblems);
+        auto *checkAgain = f.problemList()->window()->findChild<QPushButton *>(QStringLiteral("cmdCheckAgain"));
+        QVERIFY(checkAgain);
+        QTest::mouseClick(checkAgain, Qt::LeftButton);
+        QVERIFY2(f.statusText().contains(QStringLiteral("has 3 problems")), qPrintable(f.statusText()));
+        QCOMPARE(f.problemList()->topLevelItemCount(), 3);
+    }
+
+    void rulesMenuStandsBetweenEditAndHelp()
     {
         Fixture f(cleanRules);
         const QStringList titles = menuTitles(f.window.menuBar());
-        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Rules"), QStringLiteral("&Help")}));
+        QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Rules"),
+                                      QStringLiteral("&Help")}));
     }
 };
 

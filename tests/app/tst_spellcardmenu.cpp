@@ -153,14 +153,17 @@ private slots:
     {
         Fixture f;
         // The dialog lives only while the command runs: it is looked at and cancelled from inside.
+        f.cantrix.NameText.setText(QStringLiteral("Fire/Bolt: v2.0"));
         bool shown = false;
         QWidget *owner = nullptr;
         QString title;
+        QString documentName;
         QTimer::singleShot(0, this, [&] {
             if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
                 shown = true;
                 owner = dialog->parentWidget();
                 title = dialog->windowTitle();
+                documentName = dialog->printer()->docName();
                 dialog->reject();
             }
         });
@@ -169,6 +172,11 @@ private slots:
         QCOMPARE(owner, &f.window);
         QCOMPARE(title, QStringLiteral("Print Spell Card"));
         QVERIFY(f.platform.warnings.isEmpty());
+        // The dialog makes the file it offers to print to from the document name: the name
+        // Export Spell Card proposes.
+        f.window.mnuExportCard()->trigger();
+        QCOMPARE(documentName, f.platform.dialogRequests.constLast().fileName);
+        QCOMPARE(documentName, QStringLiteral("FireBolt v2.0.pdf"));
     }
 
     void printedPagesAreTheExportedCard()

@@ -8,6 +8,7 @@
 #include "arbutton.h"
 #include "memorypropertystore.h"
 #include "olecolor.h"
+#include "twips.h"
 
 namespace {
 
@@ -157,7 +158,12 @@ private slots:
         // The border is drawn in the fore colour, so the focus shows on the edge.
         QCOMPARE(shot(*button).pixelColor(0, 0), QColor(255, 0, 255));
         other->setFocus();
-        QCOMPARE(shot(*button).pixelColor(0, 0), QColor(255, 0, 0));
+        const QImage unfocused = shot(*button);
+        QCOMPARE(unfocused.pixelColor(0, 0), QColor(255, 0, 0));
+        // Where the focus has no colour of its own, the button still shows that it has it.
+        button->setForeColorOnFocus(button->foreColor());
+        button->setFocus();
+        QVERIFY(shot(*button) != unfocused);
     }
 
     void pictureReplacesCaption()
@@ -179,6 +185,35 @@ private slots:
         QCOMPARE(image.pixelColor(14, 14), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(24, 24), QColor(255, 255, 255));
         QCOMPARE(image.pixelColor(25, 24), QColor(0, 0, 0));
+    }
+
+    // One rule for every window and control: nearest pixel, halves to even, within a bound.
+    void twipsBecomePixels_data()
+    {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("whole at 96 DPI") << 255.0 << 96.0 << 17;
+        QTest::newRow("half, odd below") << 2175.0 << 144.0 << 218;
+        QTest::newRow("half, even below") << 245.0 << 144.0 << 24;
+        QTest::newRow("negative half") << -245.0 << 144.0 << -24;
+        QTest::newRow("fraction") << 240.6 << 96.0 << 16;
+        QTest::newRow("far beyond") << 2e12 << 96.0 << (1 << 20);
+        QTest::newRow("far before") << -2e12 << 96.0 << -(1 << 20);
+    }
+    void twipsBecomePixels()
+    {
+        QFETCH(double, twips);
+        QFETCH(double, dpi);
+        QFETCH(int, pixels);
+        QCOMPARE(Twips::toPixels(twips, dpi), pixels);
+    }
+    void pixelsBecomeTwips()
+    {
+        // At 192 DPI a pixel is 7.5 twips.
+        QCOMPARE(Twips::fromPixels(3, 192), 22.5);
+        QCOMPARE(Twips::wholeFromPixels(3, 192), 22);
+        QCOMPARE(Twips::wholeFromPixels(1, 192), 8);
     }
 
     void geometryReadsBackAsSet_data()

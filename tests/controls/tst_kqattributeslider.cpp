@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QSettings>
 #include <QSignalSpy>
@@ -365,6 +366,75 @@ private slots:
         QTest::keyClick(slider.cmdUp(), Qt::Key_Space);
         QCOMPARE(raised, 0);
         QCOMPARE(slider.Value(), int16(4)); // the space bar clicked the up button
+    }
+
+    void keysStepAsTheButtonsDo_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("step");
+        QTest::newRow("Up") << int(Qt::Key_Up) << 1;
+        QTest::newRow("Right") << int(Qt::Key_Right) << 1;
+        QTest::newRow("Down") << int(Qt::Key_Down) << -1;
+        QTest::newRow("Left") << int(Qt::Key_Left) << -1;
+    }
+
+    void keysStepAsTheButtonsDo()
+    {
+        QFETCH(int, key);
+        QFETCH(int, step);
+        QWidget form;
+        auto *before = new QLineEdit(&form);
+        auto *slider = new kqAttributeSlider(&form);
+        slider->move(0, 40);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        before->setFocus();
+        const QImage unfocused = slider->grab().toImage();
+        // One Tab stop for the whole control, and the focus shows.
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(slider->hasFocus());
+        QVERIFY(slider->grab().toImage() != unfocused);
+
+        QVERIFY(slider->setValue(int16(3)));
+        QSignalSpy changes(slider, &kqAttributeSlider::Change);
+        QTest::keyClick(slider, Qt::Key(key));
+        QCOMPARE(slider->lblValue()->text(), QString::number(3 + step));
+        // Held on, the value stops at the bound, and so do the Change events.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(slider, Qt::Key(key));
+        QCOMPARE(slider->Value(), step > 0 ? int16(6) : int16(1));
+        QCOMPARE(changes.count(), step > 0 ? 3 : 2);
+        // A click on a button leaves the focus on the control.
+        clickTimes(slider->cmdDown(), 1);
+        QVERIFY(slider->hasFocus());
+    }
+
+    // Run again with the screen at twice the scale: each arrow is drawn for the screen's pixels,
+    // not enlarged from the designed 10 x 11.
+    void arrowsAreDrawnForTheScreen()
+    {
+        kqAttributeSlider slider;
+        slider.show();
+        const qreal ratio = slider.devicePixelRatioF();
+        for (QAbstractButton *button : {slider.cmdDown(), slider.cmdUp()}) {
+            const QPixmap arrow = button->property("picture").value<QPixmap>();
+            QCOMPARE(arrow.devicePixelRatio(), ratio);
+            QCOMPARE(arrow.deviceIndependentSize(), QSizeF(10, 11));
+            if (ratio < 2.0)
+                continue;
+            // Enlarged, every 2 x 2 block of pixels would be of one colour.
+            const QImage image = arrow.toImage();
+            bool finer = false;
+            for (int y = 0; y + 1 < image.height(); y += 2) {
+                for (int x = 0; x + 1 < image.width(); x += 2) {
+                    const QRgb corner = image.pixel(x, y);
+                    finer = finer || image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner
+                            || image.pixel(x + 1, y + 1) != corner;
+                }
+            }
+            QVERIFY(finer);
+        }
     }
 
     void propertiesAreDesignableStoredAndDescribed_data()

@@ -1,6 +1,8 @@
 // Smoke test of the shipped GX2Mod.dat: it is loaded through the real window model, every
 // modifier and option must be reachable, and a few spells must come out with the drain code
 // worked out by hand from the file's token strings.
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -9,6 +11,8 @@
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "design/drainbreakdown.h"
+#include "design/drainpreview.h"
 #include "tests/support/recordingplatform.h"
 
 namespace {
@@ -167,6 +171,42 @@ private slots:
             }
         }
         QVERIFY(modifiersWithFewOptions >= 3);
+    }
+
+    // The preview is what the double-click then does, for every modifier and every option, on
+    // a summary that fills as the walk goes: rows added, refused, replaced and not counted.
+    void previewMatchesTheDoubleClick()
+    {
+        Cantrix &w = *m_window;
+        int added = 0;
+        const auto check = [&](const QString &where, const std::function<void()> &doubleClick) {
+            const DrainPreview preview = DrainPreview::ofSelection(w);
+            const QStringList before = w.Summary2List.rows();
+            const QString codeBefore = w.DrainText.text();
+            doubleClick();
+            if (preview.outcome == DrainPreview::Outcome::Adds) {
+                ++added;
+                QCOMPARE(w.DrainText.text(), preview.codeAfter);
+                QCOMPARE(w.Summary2List.row(preview.position), preview.text);
+            } else {
+                QVERIFY2(w.Summary2List.rows() == before && w.DrainText.text() == codeBefore, qPrintable(where));
+            }
+            QCOMPARE(DrainBreakdown::of(w).code, w.DrainText.text());
+        };
+        for (int c = 0; c < w.CategoryCombo.count(); ++c) {
+            w.CategoryCombo.setSelectedIndex(c);
+            for (int m = 0; m < w.Modifier1List.count(); ++m) {
+                const QString where = w.CategoryCombo.text() + QStringLiteral(" / ") + w.Modifier1List.row(m);
+                w.Modifier1List.setSelectedIndex(m);
+                for (int twice = 0; twice < 2; ++twice)
+                    check(where, [&] { w.userDoubleClickModifier(m); });
+                for (int o = 0; o < w.Modifier2List.count(); ++o) {
+                    w.Modifier2List.setSelectedIndex(o);
+                    check(where + QStringLiteral(" / ") + w.Modifier2List.row(o), [&] { w.userDoubleClickOption(o); });
+                }
+            }
+        }
+        QVERIFY(added >= 50);
     }
 
     void handComputedDrainCodes_data()

@@ -113,14 +113,26 @@ private slots:
         QVERIFY(w.cantrix.isClosed());
     }
 
-    void newWithoutRulesFileClosesTheWindow()
+    void newWithoutRulesFileKeepsTheSpell()
     {
         Window w;
-        w.cantrix.Form_Load();
-        QFile::remove(w.cantrix.rulesFilePath());
-        w.cantrix.mnuNew_Click();
+        Cantrix &c = w.cantrix;
+        c.Form_Load();
+        w.doubleClickModifier(QStringLiteral("Zap"));
+        QSignalSpy refused(&c, &Cantrix::designRefused);
+        QFile::remove(c.rulesFilePath());
+
+        QVERIFY(!c.startNew());
         QCOMPARE(w.platform.warnings.size(), 1);
-        QVERIFY(w.cantrix.isClosed());
+        QVERIFY(w.platform.warnings[0].text.startsWith(QLatin1String(Cantrix::missingRulesText)));
+        QVERIFY(w.platform.warnings[0].text.contains(QDir::toNativeSeparators(w.dir.path())));
+        QVERIFY(!c.isClosed());
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(c.Summary2List.rows(), QStringList{"Zap"});
+
+        RulesFixture::write(w.dir.path(), standardRules());
+        c.mnuNew_Click();
+        QVERIFY(c.Summary2List.rows().isEmpty());
     }
 
     void noCategoryOrTypeLeavesAnUsableEmptyWindow()

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "design/drain.h"
+#include "design/drainwords.h"
 
 class TestDrain : public QObject
 {
@@ -81,6 +82,46 @@ private slots:
         QFETCH(qint64, drainModifier);
         QFETCH(QString, code);
         QCOMPARE(Drain::code(force, Drain::Totals{level, drainModifier}), code);
+    }
+
+    // Only the category and type rows and the first thirteen modifier rows count.
+    void countedRows_data()
+    {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("modifiers");
+        QTest::addColumn<QString>("code");
+        const QStringList thirteen(13, QStringLiteral("+1DRT"));
+        QTest::newRow("force row never scanned") << QStringList{"+1", "+1", "+5"} << QStringList{} << "[(3/2) ] M";
+        QTest::newRow("short lists read as blank") << QStringList{"+2"} << QStringList{} << "[(3/2) ] M";
+        QTest::newRow("thirteen modifier rows") << QStringList{" ", " "} << thirteen << "[(3/2) +13] L";
+        QTest::newRow("the fourteenth weighs nothing")
+            << QStringList{" ", " "} << thirteen + QStringList{"+9 +9DRT"} << "[(3/2) +13] L";
+    }
+
+    void countedRows()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, modifiers);
+        QFETCH(QString, code);
+        QCOMPARE(Drain::calculate(QStringLiteral("3"), choices, modifiers), code);
+    }
+
+    void tokensInWords_data()
+    {
+        QTest::addColumn<QString>("tokens");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("both") << "+1 +1DRT" << "+1 level, +1 drain modifier";
+        QTest::newRow("summed by kind") << "+2 -1DRT +1 -1DRT" << "+3 levels, -2 drain modifier";
+        QTest::newRow("a zero still names its total") << "+0DRT" << "0 drain modifier";
+        QTest::newRow("nothing") << " " << "no drain tokens";
+        QTest::newRow("skipped tokens named") << "+x  -1" << "-1 level, \u2018+x\u2019 skipped, an extra blank skipped";
+    }
+
+    void tokensInWords()
+    {
+        QFETCH(QString, tokens);
+        QFETCH(QString, words);
+        QCOMPARE(DrainWords::tokens(tokens), words);
     }
 };
 

@@ -98,7 +98,9 @@ private slots:
         QTest::newRow("remove") << "remove" << 2 << QStringList{"removed 2", "changed"};
         QTest::newRow("remove outside") << "remove" << 3 << QStringList{};
         QTest::newRow("clear") << "clear" << 0 << QStringList{"cleared", "changed"};
-        QTest::newRow("select") << "select" << 1 << QStringList{"changed"};
+        QTest::newRow("select") << "select" << 1 << QStringList{"changed", "clicked"};
+        // Undo puts a list back whole; no one chose a row, so no click.
+        QTest::newRow("restore") << "restore" << 1 << QStringList{"replaced", "changed"};
     }
 
     void rowChangesAreToldOneByOne()
@@ -114,6 +116,8 @@ private slots:
         connect(&list, &ListControl::rowRemoved, this, [&](int i) { seen << QStringLiteral("removed %1").arg(i); });
         connect(&list, &ListControl::cleared, this, [&] { seen << QStringLiteral("cleared"); });
         connect(&list, &ListControl::changed, this, [&] { seen << QStringLiteral("changed"); });
+        connect(&list, &ListControl::replaced, this, [&] { seen << QStringLiteral("replaced"); });
+        connect(&list, &ListControl::clicked, this, [&] { seen << QStringLiteral("clicked"); });
         if (operation == u"append")
             list.append(QStringLiteral("new"));
         else if (operation == u"insert")
@@ -122,9 +126,13 @@ private slots:
             list.remove(at);
         else if (operation == u"clear")
             list.clear();
+        else if (operation == u"restore")
+            list.restore({QStringLiteral("x"), QStringLiteral("y")}, at);
         else
             list.setSelectedIndex(at);
         QCOMPARE(seen, told);
+        if (operation == u"restore")
+            QCOMPARE(list.text(), QStringLiteral("y"));
     }
 
     void insertPastTheEndAppends()

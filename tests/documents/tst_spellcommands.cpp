@@ -1,11 +1,16 @@
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "design/spellhistory.h"
+#include "documents/openedspell.h"
+#include "documents/recentspells.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/xmlelementreader.h"
+#include "documents/spelldraft.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
@@ -42,8 +47,20 @@ class TestSpellCommands : public QObject
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<Cantrix> m_window;
     std::unique_ptr<SpellCommands> m_commands;
+    // What the program builds around the commands to keep the spell on screen.
+    std::unique_ptr<SpellHistory> m_history;
+    std::unique_ptr<OpenedSpell> m_opened;
+    std::unique_ptr<SpellDraft> m_draft;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString draftPath() const { return path(QStringLiteral("data/") + QLatin1String(SpellDraft::fileName)); }
+    // One user action, settled as the program's event loop settles it.
+    template <typename Action>
+    void act(Action action)
+    {
+        action();
+        m_history->settle();
+    }
 
 private slots:
     void init()
@@ -55,13 +72,20 @@ private slots:
         m_platform = std::make_unique<RecordingPlatform>();
         m_platform->setProgramDirectory(m_dir->path());
         m_platform->setUserConfigDirectory(path(QStringLiteral("config")));
+        m_platform->setUserDataDirectory(path(QStringLiteral("data")));
         m_window = std::make_unique<Cantrix>(*m_platform);
-        m_window->Form_Load();
         m_commands = std::make_unique<SpellCommands>(*m_window, *m_platform);
+        m_history = std::make_unique<SpellHistory>(*m_window);
+        m_opened = std::make_unique<OpenedSpell>(*m_window, *m_commands, *m_history, *m_platform);
+        m_draft = std::make_unique<SpellDraft>(*m_window, *m_commands, *m_opened, *m_platform);
+        act([this] { m_window->Form_Load(); });
     }
 
     void cleanup()
     {
+        m_draft.reset();
+        m_opened.reset();
+        m_history.reset();
         m_commands.reset();
         m_window.reset();
         m_platform.reset();
@@ -322,6 +346,12 @@ private slots:
                                     << QStringLiteral("line 5");
         QTest::newRow("not XML") << QStringLiteral("junk.xml") << QByteArray("\x01\x02GX2\xFF\xFE\x00junk", 11)
                                  << QStringLiteral("line 1");
+        QTest::newRow("a web page") << QStringLiteral("page.xml")
+                                    << QByteArray("<html><body><p>Not a spell</p></body></html>")
+                                    << QStringLiteral("is not a spell document: its outermost element is <html>");
+        QTest::newRow("nothing a spell is made of")
+            << QStringLiteral("other.xml") << QByteArray("<common><generation system='GX2'/><notes/></common>")
+            << QStringLiteral("is not a spell document: it holds nothing");
         QTest::newRow("declares entities")
             << QStringLiteral("entities.xml")
             << QByteArray("<!DOCTYPE common [<!ENTITY a 'aaaaaaaaaa'>]>\n<common><itemdef name='&a;'/></common>")
@@ -370,18 +400,206 @@ private slots:
         QVERIFY2(message.contains(reasonPart), qPrintable(message));
     }
 
-    void rulesFileMissingClosesTheWindowAndEndsTheLoad()
+    void rulesFileMissingKeepsTheSpellOnScreen()
     {
         QVERIFY(writeBytes(path(QStringLiteral("spell.xml")), "<common><itemdef name='Loaded'/></common>"));
+        composeCombatSpell(*m_window);
+        const WindowSnapshot before(*m_window);
         QVERIFY(QFile::remove(path(QStringLiteral("GX2Mod.dat"))));
-
-        const SpellCommands::Result result = m_commands->LoadSpell(path(QStringLiteral("spell.xml")));
-        QCOMPARE(result.outcome, SpellCommands::Outcome::WindowClosed);
-        QVERIFY(m_window->isClosed());
-        QCOMPARE(m_platform->closeCount, 1);
+        m_commands->openFile(path(QStringLiteral("spell.xml")));
+        QVERIFY(WindowSnapshot(*m_window) == before);
         QCOMPARE(m_platform->warnings.size(), 1);
         QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("File Missing!"));
-        QCOMPARE(m_window->NameText.text(), QString());
+        QVERIFY(m_commands->documentPath().isEmpty());
+    }
+
+    void choicesTheRulesLackAreTold_data()
+    {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("category") << QStringLiteral("category")
+                                  << QStringLiteral("no category for \"Illusion Spell\": the spell shows \"Combat\"");
+        QTest::newRow("type") << QStringLiteral("type")
+                              << QStringLiteral("no type for \"Illusion Spell\": the spell shows \"Physical\"");
+        // Thirty more unknown categories, each twice: ten are named, the rest counted once each.
+        QTest::newRow("many") << QStringLiteral("many") << QStringLiteral("lacks 21 more of its stored choices");
+    }
+
+    void choicesTheRulesLackAreTold()
+    {
+        QFETCH(QString, element);
+        QFETCH(QString, told);
+        composeCombatSpell(*m_window);
+        const QString drain = m_window->DrainText.text();
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("spell.xml"))).outcome == SpellCommands::Outcome::Done);
+        QByteArray document = fileBytes(path(QStringLiteral("spell.xml")));
+        const QByteArray stored = element == u"category" ? "\"Combat Spell\"" : "\"Physical Spell\"";
+        document.replace(stored, "\"Illusion Spell\"");
+        for (int i = 0; element == u"many" && i < 60; ++i)
+            document.replace("</common>", "<category value=\"Unknown " + QByteArray::number(i % 30) + "\"/></common>");
+        QVERIFY(writeBytes(path(QStringLiteral("illusion.xml")), document));
+
+        m_commands->openFile(path(QStringLiteral("illusion.xml")));
+        QCOMPARE(m_window->DrainText.text(), drain); // as stored, until the next change
+        QCOMPARE(m_platform->warnings.size(), 1);
+        const QString message = m_platform->warnings.at(0).text;
+        QVERIFY2(message.contains(told), qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path(QStringLiteral("illusion.xml")))), qPrintable(message));
+    }
+
+    void saveAsksOnlyBeforeReplacingAnotherFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("openUndone");
+        // opened.xml was opened last; other.xml exists too.
+        QTest::newRow("the file opened") << QStringLiteral("opened.xml") << false << false << true << false;
+        QTest::newRow("a new file") << QStringLiteral("new.xml") << false << false << true << false;
+        QTest::newRow("another file, replaced") << QStringLiteral("other.xml") << true << true << true << false;
+        QTest::newRow("another file, kept") << QStringLiteral("other.xml") << false << true << false << false;
+        QTest::newRow("the file opened, Open undone") << QStringLiteral("opened.xml") << false << true << false
+                                                      << true;
+    }
+
+    void saveAsksOnlyBeforeReplacingAnotherFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        QFETCH(bool, openUndone);
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("opened.xml"))).outcome == SpellCommands::Outcome::Done);
+        QVERIFY(writeBytes(path(QStringLiteral("other.xml")), "<common>other</common>"));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("opened.xml")));
+        act([this] { m_commands->mnuOpen_Click(); });
+        if (openUndone)
+            act([this] { m_history->undo(); });
+        m_window->NameText.setText(QStringLiteral("Changed"));
+
+        m_platform->questionAnswers.enqueue(answer);
+        m_platform->dialogAnswers.enqueue(path(target));
+        m_commands->mnuSave_Click();
+        QCOMPARE(m_platform->questions.size(), asked ? 1 : 0);
+        if (asked)
+            QVERIFY(m_platform->questions.at(0).text.contains(QDir::toNativeSeparators(path(target))));
+        QCOMPARE(fileBytes(path(target)).contains("name=\"Changed\""), written);
+        QCOMPARE(m_commands->documentPath(), written ? path(target) : openUndone ? QString() : path(QStringLiteral("opened.xml")));
+    }
+
+    void recentSpellsKeepTheEightLastOpenedOrSaved()
+    {
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        RecentSpells recent(*m_commands, *m_platform, settings);
+        composeCombatSpell(*m_window);
+        for (int i = 0; i < 10; ++i) {
+            m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell%1.xml").arg(i)));
+            m_commands->mnuSave_Click();
+        }
+        m_commands->openFile(path(QStringLiteral("spell5.xml")));
+        // From the folder the program was started in, as the command line gives it.
+        QDir::setCurrent(m_dir->path());
+        recent.remember(QStringLiteral("./spell9.xml"));
+
+        const QStringList expected = {path(QStringLiteral("spell9.xml")), path(QStringLiteral("spell5.xml")),
+                                      path(QStringLiteral("spell8.xml")), path(QStringLiteral("spell7.xml")),
+                                      path(QStringLiteral("spell6.xml")), path(QStringLiteral("spell4.xml")),
+                                      path(QStringLiteral("spell3.xml")), path(QStringLiteral("spell2.xml"))};
+        QCOMPARE(recent.paths(), expected);
+        // Kept for the next session.
+        settings.sync();
+        QSettings later(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QCOMPARE(RecentSpells(*m_commands, *m_platform, later).paths(), expected);
+    }
+
+    void recentSpellThatIsGoneIsDroppedWithANote()
+    {
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        // Written by hand: blanks and repeats are passed over.
+        settings.setValue(QStringLiteral("RecentSpells"),
+                          QStringList{path(QStringLiteral("gone.xml")), QString(), path(QStringLiteral("bad.xml")),
+                                      path(QStringLiteral("gone.xml"))});
+        RecentSpells recent(*m_commands, *m_platform, settings);
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("gone.xml")), path(QStringLiteral("bad.xml"))}));
+        QVERIFY(writeBytes(path(QStringLiteral("bad.xml")), "<spell"));
+        const WindowSnapshot before(*m_window);
+
+        recent.open(path(QStringLiteral("gone.xml")));
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
+        QVERIFY(m_platform->warnings.isEmpty());
+        QCOMPARE(m_platform->statusMessages.size(), 1);
+        QVERIFY(m_platform->statusMessages.constFirst().contains(QDir::toNativeSeparators(path(QStringLiteral("gone.xml")))));
+
+        // A file that is there but cannot be opened stays, and says why as Open does.
+        recent.open(path(QStringLiteral("bad.xml")));
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.constFirst().title, QStringLiteral("Spell Not Opened"));
+        QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
+        QVERIFY(WindowSnapshot(*m_window) == before);
+    }
+
+    void titleNamesTheDocumentAndMarksChanges()
+    {
+        QVERIFY(m_commands->SaveSpell(path(QStringLiteral("a.xml"))).outcome == SpellCommands::Outcome::Done);
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("a.xml")));
+        act([this] { m_commands->mnuOpen_Click(); });
+        QCOMPARE(m_platform->documentPath, path(QStringLiteral("a.xml")));
+        QVERIFY(!m_platform->documentModified);
+        act([this] { m_window->NameText.setText(QStringLiteral("Changed")); });
+        QVERIFY(m_platform->documentModified);
+        act([this] { m_window->NameText.setText(QString()); });
+        QVERIFY(!m_platform->documentModified);
+        act([this] { m_window->mnuNew_Click(); });
+        QCOMPARE(m_platform->documentPath, QString());
+    }
+
+    void spellKeptAtTheEndOnlyWhenNeitherFreshNorSaved_data()
+    {
+        QTest::addColumn<QString>("story");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("modifier clicked only") << "click" << false;
+        QTest::newRow("composed") << "compose" << true;
+        QTest::newRow("composed and saved") << "compose save" << false;
+        QTest::newRow("saved, then changed") << "compose save name" << true;
+        QTest::newRow("composed, then New") << "compose new" << false;
+    }
+
+    void spellKeptAtTheEndOnlyWhenNeitherFreshNorSaved()
+    {
+        QFETCH(QString, story);
+        QFETCH(bool, kept);
+        for (const QString &step : story.split(u' ')) {
+            act([&] {
+                if (step == u"click")
+                    m_window->Modifier1List.setSelectedIndex(1);
+                if (step == u"compose")
+                    composeCombatSpell(*m_window);
+                if (step == u"save") {
+                    m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.xml")));
+                    m_commands->mnuSave_Click();
+                }
+                if (step == u"name")
+                    m_window->NameText.setText(QStringLiteral("Changed"));
+                if (step == u"new")
+                    m_window->mnuNew_Click();
+            });
+        }
+        QCOMPARE(m_draft->keep(), std::nullopt);
+        QCOMPARE(QFileInfo::exists(draftPath()), kept);
+    }
+
+    void damagedDraftIsSetAsideWithANote()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("data"))));
+        QVERIFY(writeBytes(draftPath(), "<common><itemdef name='cut off"));
+        SpellDraft nextRun(*m_window, *m_commands, *m_opened, *m_platform);
+        m_window->mnuNew_Click(); // the next run's first design
+        QVERIFY(!nextRun.isAvailable());
+        QCOMPARE(m_platform->statusMessages.size(), 1);
+        QVERIFY(m_platform->statusMessages.at(0).contains(QStringLiteral("cannot be read")));
+        QVERIFY(!QFileInfo::exists(draftPath()));
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("data/") + QLatin1String(SpellDraft::damagedFileName))));
     }
 };
 

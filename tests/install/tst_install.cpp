@@ -41,8 +41,8 @@ Run run(const QString &program, const QStringList &arguments, int timeoutMs,
     return result;
 }
 
-// Shows on an X display whether the program put up its main window or the warning about a
-// missing rules data file: prints "main", "warning" or "none".
+// Shows on the X display in DISPLAY whether the program put up its main window or the warning
+// about a missing rules data file: prints "main", "warning" or "none".
 const char *const windowProbe = R"sh(
 "$1" >/dev/null 2>&1 &
 pid=$!
@@ -85,11 +85,30 @@ private:
 
     QString probeWindows(const QString &program)
     {
-        const Run probe = run(QStringLiteral("xvfb-run"),
-                              {QStringLiteral("-a"), QStringLiteral("sh"), QStringLiteral("-c"),
-                               QString::fromLatin1(windowProbe), QStringLiteral("sh"), program,
+        // A virtual X server of the probe's own. It picks the first free display number itself
+        // and writes it to its standard output once it accepts connections; a display number
+        // chosen first and claimed later could be taken by a server starting at the same moment.
+        // Without -noreset the server starts over whenever its last client leaves, and a probe
+        // leaving while the program connects would cut the program off.
+        QProcess server;
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1280x800x24")});
+        QByteArray display;
+        while (!display.endsWith('\n') && server.waitForReadyRead(30000))
+            display += server.readAllStandardOutput();
+        if (display.trimmed().isEmpty())
+            return QStringLiteral("no display: ") + QString::fromLocal8Bit(server.readAllStandardError());
+
+        QProcessEnvironment environment = programEnvironment(QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), u':' + QString::fromLatin1(display.trimmed()));
+        const Run probe = run(QStringLiteral("sh"),
+                              {QStringLiteral("-c"), QString::fromLatin1(windowProbe), QStringLiteral("sh"), program,
                                ProgramInfo::title(), QString::fromLatin1(Cantrix::missingRulesTitle)},
-                              120000, programEnvironment(QStringLiteral("xcb")));
+                              120000, environment);
+        server.terminate();
+        server.waitForFinished();
         return QString::fromUtf8(probe.output).trimmed().section(u'\n', -1);
     }
 
@@ -149,7 +168,7 @@ private slots:
         QFile entry(installed(QStringLiteral(CANTRIX_INSTALL_DATADIR "/applications/cantrix3.desktop")));
         QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
-        QVERIFY(lines.contains(QStringLiteral("Exec=") + QFileInfo(binLink()).fileName()));
+        QVERIFY(lines.contains(QStringLiteral("Exec=") + QFileInfo(binLink()).fileName() + QStringLiteral(" %f")));
         QVERIFY(lines.contains(QStringLiteral("Icon=cantrix3")));
     }
 
@@ -196,9 +215,9 @@ private slots:
 
     void installedProgramShowsItsWindowNotTheMissingFileWarning()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty()
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
-            QSKIP("xvfb-run or xwininfo is not installed");
+            QSKIP("Xvfb or xwininfo is not installed");
         QCOMPARE(probeWindows(binLink()), QStringLiteral("main"));
 
         // The same tree without its rules data file puts up the warning instead: the probe

@@ -1,5 +1,8 @@
-// The rules problems the window reports: checked at start-up and again on New, so a file
-// mended in between reports what it holds now.
+// The rules problems the window reports: checked at start-up, on New and whenever the file
+// changes, so a file mended in between reports what it holds now.
+#include <filesystem>
+
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +47,52 @@ private slots:
         QCOMPARE(checked.count(), 2);
         QCOMPARE(problems.count(), 0);
         QVERIFY(problems.report().readable);
+
+        // A New refused for want of the file leaves no "no problems" behind.
+        QVERIFY(QFile::remove(cantrix.rulesFilePath()));
+        cantrix.mnuNew_Click();
+        QCOMPARE(checked.count(), 3);
+        QVERIFY(!problems.report().readable);
+    }
+
+    void aChangedFileIsCheckedAgainAndTheSpellStays_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("removedFirst");
+        QTest::newRow("written in place") << false << false;
+        QTest::newRow("replaced, as editors save") << true << false;
+        QTest::newRow("removed, then put back") << false << true;
+    }
+
+    void aChangedFileIsCheckedAgainAndTheSpellStays()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(bool, removedFirst);
+        QTemporaryDir dir;
+        QVERIFY(RulesFixture::write(dir.path(), rulesWithTwoProblems));
+        RecordingPlatform platform(dir.path());
+        Cantrix cantrix(platform);
+        RulesProblems problems(cantrix);
+        cantrix.Form_Load();
+        cantrix.userDoubleClickModifier(0);
+        QCOMPARE(problems.count(), 2);
+
+        const QString path = cantrix.rulesFilePath();
+        if (removedFirst) {
+            QVERIFY(QFile::remove(path));
+            QTRY_VERIFY(problems.isMissing());
+        }
+        if (replaced) {
+            // A new file renamed over the old one in one step, as QSaveFile and editors do.
+            QTemporaryDir other(dir.filePath(QStringLiteral("new-XXXXXX")));
+            QVERIFY(RulesFixture::write(other.path(), cleanRules));
+            std::filesystem::rename(other.filePath(QStringLiteral("GX2Mod.dat")).toStdString(), path.toStdString());
+        } else {
+            QVERIFY(RulesFixture::write(dir.path(), cleanRules));
+        }
+        QTRY_VERIFY(problems.report().readable && problems.count() == 0);
+        QVERIFY(!problems.isMissing());
+        QCOMPARE(cantrix.Summary2List.rows(), QStringList{QStringLiteral("Plain")});
     }
 
     void listsTheFirstProblemsAndCountsAll()

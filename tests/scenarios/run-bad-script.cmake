@@ -1,6 +1,7 @@
 # A script with an unknown command or a bad number ends with status 2 and names the line.
 foreach(case "start\nfly away\n|2: unknown command" "start\ncategory x\n|2: \"category\" needs a whole number"
              "start\ncategory 99\n|2: CategoryCombo has no row 99"
+             "start\noption 0\n|2: Modifier2List has no row 0"
              "start\noptions-name Ann\n|2: the Options dialog is not open"
              "start\ntoday 2001-13-01\n|2: \"today\" needs a date as YYYY-MM-DD")
     string(REPLACE "|" ";" parts "${case}")

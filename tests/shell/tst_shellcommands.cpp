@@ -1,14 +1,16 @@
-// Help Index, Exit and the program's title and version, as the shell commands hand them to
-// the desktop.
+// Help Index, Exit, the program's title and version and its command line, as the shell hands
+// them to the desktop.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "shell/commandline.h"
 #include "shell/programinfo.h"
 #include "shell/shellcommands.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "tests/support/testfiles.h"
 
 using RulesFixture::withTokens;
 
@@ -54,36 +56,46 @@ class TestHelpAndExit : public QObject
 private slots:
     void helpIndexOpensThePageBesideTheProgram_data()
     {
-        QTest::addColumn<QString>("programDirectory");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "/opt/cantrix3" << "/opt/cantrix3/CTXhelp.htm";
-        QTest::newRow("blanks") << "/home/me/My Games/Cantrix 3" << "/home/me/My Games/Cantrix 3/CTXhelp.htm";
-        QTest::newRow("trailing slash") << "/usr/lib/cantrix3/" << "/usr/lib/cantrix3/CTXhelp.htm";
-        QTest::newRow("root") << "/" << "/CTXhelp.htm";
+        QTest::addColumn<QString>("folder");        // the program directory, inside a temporary one
+        QTest::addColumn<bool>("desktopRefuses");
+        QTest::newRow("plain") << "cantrix3" << false;
+        QTest::newRow("blanks") << "My Games/Cantrix 3" << false;
+        QTest::newRow("trailing slash") << "cantrix3/" << false;
+        QTest::newRow("no program for web pages") << "cantrix3" << true;
     }
 
     void helpIndexOpensThePageBesideTheProgram()
     {
-        QFETCH(QString, programDirectory);
-        QFETCH(QString, expected);
+        QFETCH(QString, folder);
+        QFETCH(bool, desktopRefuses);
+        QTemporaryDir dir;
+        const QString programDirectory = dir.filePath(folder);
+        QVERIFY(QDir().mkpath(programDirectory));
+        const QString expected = QDir::cleanPath(programDirectory + QStringLiteral("/CTXhelp.htm"));
+        QVERIFY(TestFiles::writeBytes(expected, "<html></html>"));
         RecordingPlatform platform(programDirectory);
+        platform.desktopRefuses = desktopRefuses;
         ShellCommands shell(platform);
         shell.mnuHelpIndex_Click();
         QCOMPARE(platform.desktopCalls.size(), 1);
         QCOMPARE(platform.desktopCalls.at(0).verb, QStringLiteral("Open"));
         QCOMPARE(platform.desktopCalls.at(0).path, expected);
+        // Only a page the desktop could not open is shown in the program's own viewer.
+        QCOMPARE(platform.pagesShownInProgram, desktopRefuses ? QStringList{expected} : QStringList());
+        QVERIFY(platform.warnings.isEmpty());
     }
 
-    void helpIndexWithoutThePageLeavesTheWindowAsItWas()
+    void helpIndexWithoutThePageNamesItAndLeavesTheWindowAsItWas()
     {
         LoadedWindow w;
         QVERIFY(!QFile::exists(w.shell.helpFilePath()));
         const QStringList before = windowState(w.cantrix);
         w.shell.mnuHelpIndex_Click();
         QCOMPARE(windowState(w.cantrix), before);
-        QCOMPARE(w.platform.desktopCalls.size(), 1);
-        QVERIFY(w.platform.warnings.isEmpty());
-        QVERIFY(w.platform.statusMessages.isEmpty());
+        QVERIFY(w.platform.desktopCalls.isEmpty());
+        QCOMPARE(w.platform.warnings.size(), 1);
+        QVERIFY2(w.platform.warnings.at(0).text.contains(QDir::toNativeSeparators(w.shell.helpFilePath())),
+                 qPrintable(w.platform.warnings.at(0).text));
         QVERIFY(!w.cantrix.isClosed());
     }
 
@@ -122,6 +134,26 @@ private slots:
         QVERIFY(w.platform.warnings.isEmpty());
         QVERIFY(w.platform.dialogRequests.isEmpty());
         QCOMPARE(w.platform.closeCount, 0);
+    }
+
+    void commandLineGivesTheDocumentAsAnAbsolutePath_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringList() << "";
+        QTest::newRow("relative to the start folder") << QStringList{"spells/bolt.xml"} << "/home/me/spells/bolt.xml";
+        QTest::newRow("above it") << QStringList{"../ann/bolt.xml"} << "/home/ann/bolt.xml";
+        QTest::newRow("absolute") << QStringList{"/tmp/bolt.xml"} << "/tmp/bolt.xml";
+        QTest::newRow("file URL") << QStringList{"file:///tmp/fire%20bolt.xml"} << "/tmp/fire bolt.xml";
+        QTest::newRow("a colon in the name") << QStringList{"bolt:2.xml"} << "/home/me/bolt:2.xml";
+        QTest::newRow("the first of several") << QStringList{"a.xml", "b.xml"} << "/home/me/a.xml";
+    }
+
+    void commandLineGivesTheDocumentAsAnAbsolutePath()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QCOMPARE(CommandLine::documentPath(arguments, QStringLiteral("/home/me")), expected);
     }
 
     void titleAndVersionAreTheBuilds()

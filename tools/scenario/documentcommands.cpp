@@ -16,8 +16,7 @@ namespace {
 // file name, and the Options dialog while it is open (at most one, as in the program).
 struct DocumentSession
 {
-    explicit DocumentSession(ScenarioRunner &runner)
-        : platform(runner.platform()), commands(runner.window(), runner.platform())
+    explicit DocumentSession(ScenarioRunner &runner) : platform(runner.platform()), commands(runner.spellCommands())
     {
     }
 
@@ -36,7 +35,7 @@ struct DocumentSession
     }
 
     RecordingPlatform &platform;
-    SpellCommands commands;
+    SpellCommands &commands;
     std::unique_ptr<AuthorOptionsForm> options;
 };
 

@@ -2,13 +2,31 @@
 
 #include <algorithm>
 
+#include <QDir>
+
+#include "documents/spellcommands.h"
 #include "tools/scenario/scenariojson.h"
 
 ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out)
-    : m_platform(programDirectory), m_window(std::make_unique<Cantrix>(m_platform)), m_out(out)
+    : m_platform(programDirectory, QString(), QDir(programDirectory).filePath(QStringLiteral("user-data"))),
+      m_out(out)
 {
+    startRun();
+}
+
+ScenarioRunner::~ScenarioRunner()
+{
+    endRun();
+}
+
+void ScenarioRunner::startRun()
+{
+    m_window = std::make_unique<Cantrix>(m_platform);
+    m_spellCommands = std::make_unique<SpellCommands>(*m_window, m_platform);
     addDesignScenarioCommands(*this);
     addDocumentScenarioCommands(*this);
+    addDrainScenarioCommands(*this);
+    addKeepScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
         m_out.flush();
@@ -16,7 +34,20 @@ ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out
     });
 }
 
-ScenarioRunner::~ScenarioRunner() = default;
+void ScenarioRunner::endRun()
+{
+    // Commands hold on to what they work with: they go first, the window they point to last.
+    m_commands.clear();
+    m_dumpFields.clear();
+    m_afterCommand.clear();
+    m_spellCommands.reset();
+    m_window.reset();
+}
+
+void ScenarioRunner::addAfterCommand(std::function<void()> after)
+{
+    m_afterCommand.append(std::move(after));
+}
 
 void ScenarioRunner::addCommand(const QString &name, Argument argument, Command command)
 {
@@ -89,6 +120,12 @@ bool ScenarioRunner::runLine(const QString &line, QString *error)
     if (!failure.isEmpty()) {
         *error = failure;
         return false;
+    }
+    for (const std::function<void()> &after : std::as_const(m_afterCommand))
+        after();
+    if (std::exchange(m_restartRequested, false)) {
+        endRun();
+        startRun();
     }
     return true;
 }

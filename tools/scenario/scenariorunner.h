@@ -11,9 +11,12 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 
+class SpellCommands;
+
 // Runs a script of user actions against the design core, one command a line, and prints the
 // window's state as JSON on `dump`. Commands are registered by name, so each area of the
-// program adds its own in a file of its own.
+// program adds its own in a file of its own. "restart" starts the program again on the same
+// folders: every command is registered anew against a new window, as a new run would see it.
 class ScenarioRunner final
 {
     Q_DISABLE_COPY_MOVE(ScenarioRunner)
@@ -30,9 +33,15 @@ public:
 
     RecordingPlatform &platform() { return m_platform; }
     Cantrix &window() { return *m_window; }
+    // The File menu's Open and Save of this run.
+    SpellCommands &spellCommands() { return *m_spellCommands; }
 
     void addCommand(const QString &name, Argument argument, Command command);
     void addDumpField(const QString &key, DumpField field);
+    // Runs after every command of the script, as the program's event loop follows every action.
+    void addAfterCommand(std::function<void()> after);
+    // Ends this run once the current command is over and starts a new one on the same folders.
+    void requestRestart() { m_restartRequested = true; }
 
     // Runs one script line; returns false with `error` set for an unknown command or a bad argument.
     bool runLine(const QString &line, QString *error);
@@ -48,17 +57,24 @@ private:
         Argument argument;
         Command command;
     };
-    void addDesignCommands();
+    // Makes the window and registers every command against it.
+    void startRun();
+    void endRun();
     QString dump();
 
     RecordingPlatform m_platform;
     std::unique_ptr<Cantrix> m_window;
+    std::unique_ptr<SpellCommands> m_spellCommands;
     QTextStream &m_out;
     QHash<QString, Entry> m_commands;
     QList<std::pair<QString, DumpField>> m_dumpFields;
+    QList<std::function<void()>> m_afterCommand;
+    bool m_restartRequested = false;
     int m_reportedWarnings = 0;
 };
 
 // Each area registers its commands here (defined in the file of that area).
 void addDesignScenarioCommands(ScenarioRunner &runner);
 void addDocumentScenarioCommands(ScenarioRunner &runner);
+void addDrainScenarioCommands(ScenarioRunner &runner);
+void addKeepScenarioCommands(ScenarioRunner &runner);

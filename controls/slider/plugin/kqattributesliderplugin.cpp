@@ -1,7 +1,5 @@
 #include "kqattributesliderplugin.h"
 
-#include <cmath>
-
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMetaClassInfo>
@@ -11,10 +9,9 @@
 #include <QScreen>
 
 #include "kqattributeslider.h"
+#include "twips.h"
 
 namespace {
-
-constexpr double twipsPerInch = 1440.0;
 
 // A miniature of the control: black bar, grey-framed arrow buttons, a yellow value.
 QPixmap drawIcon()
@@ -33,11 +30,6 @@ QPixmap drawIcon()
     painter.setBrush(QColor(255, 255, 0));
     painter.drawRect(14, 13, 3, 7);
     return pixmap;
-}
-
-int pixelsAt(double dpi, int twips)
-{
-    return int(std::nearbyint(twips * dpi / twipsPerInch));
 }
 
 // The slider's property descriptions, as Designer's property editor shows them on hovering a
@@ -140,7 +132,7 @@ QString KqAttributeSliderPlugin::domXml() const
                "  </customwidget>\n"
                " </customwidgets>\n"
                "</ui>\n")
-        .arg(pixelsAt(dpiX, kqAttributeSlider::designWidthTwips))
-        .arg(pixelsAt(dpiY, kqAttributeSlider::designHeightTwips))
+        .arg(Twips::toPixels(kqAttributeSlider::designWidthTwips, dpiX))
+        .arg(Twips::toPixels(kqAttributeSlider::designHeightTwips, dpiY))
         .arg(propertyToolTips());
 }
