@@ -9,6 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
@@ -23,6 +27,19 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// The most memory the benchmark process has held so far, in MB: run with a filter that keeps
+// only these rows, it bounds what one start-up or Open takes.
+void countPeakMemory(benchmark::State &state)
+{
+#ifdef Q_OS_UNIX
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) == 0)
+        state.counters["peak MB"] = double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KB
+#else
+    Q_UNUSED(state);
+#endif
 }
 
 // A program folder whose rules data file of `lines` lines is a type, a category and then empty
@@ -49,6 +66,7 @@ void startUpPastTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
         if (!model.isClosed())
             state.SkipWithError("the file was not refused");
     }
+    countPeakMemory(state);
 }
 
 // Start-up on the largest file of empty lines the limits accept, up to its window on screen.
@@ -64,6 +82,7 @@ void startUpAtTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
+    countPeakMemory(state);
 }
 
 // A document of twenty thousand category elements, as the commands and a bare XML reader read it.
@@ -90,6 +109,7 @@ void openCategoryDocument(benchmark::State &state, CategoryDocument *scene)
             state.SkipWithError("the document did not open");
     }
     state.counters["bytes"] = double(QFile(scene->path).size());
+    countPeakMemory(state);
 }
 
 void parseCategoryDocument(benchmark::State &state, CategoryDocument *scene)
