@@ -36,6 +36,36 @@ bool ControlMirror::heldBack()
     return true;
 }
 
+void ControlMirror::followRows(const ListControl &model, bool &showing, RowEdits edits)
+{
+    connect(&model, &ListControl::rowInserted, this, [this, &showing, insert = std::move(edits.insert)](int row) {
+        if (heldBack())
+            return;
+        const QScopedValueRollback flag(showing, true);
+        insert(row);
+    });
+    connect(&model, &ListControl::rowRemoved, this, [this, &showing, remove = std::move(edits.remove)](int row) {
+        if (heldBack())
+            return;
+        const QScopedValueRollback flag(showing, true);
+        remove(row);
+    });
+    connect(&model, &ListControl::cleared, this, [this, &showing, clear = std::move(edits.clear)] {
+        if (heldBack())
+            return;
+        const QScopedValueRollback flag(showing, true);
+        clear();
+    });
+    connect(&model, &ListControl::replaced, this, [this] {
+        if (!heldBack())
+            showModel();
+    });
+    connect(&model, &ListControl::changed, this, [this, show = std::move(edits.showSelection)] {
+        if (!heldBack())
+            show();
+    });
+}
+
 QString plainToolTip(const QString &text)
 {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
@@ -44,34 +74,10 @@ QString plainToolTip(const QString &text)
 ComboMirror::ComboMirror(ListControl &model, QComboBox *widget, QObject *parent, const ScreenUpdates *updates)
     : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
-    // Rows follow the model one change at a time, so a long list costs no more per change
-    // than a short one; the selection is shown after every change of any kind.
-    connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        m_widget->insertItem(i, m_model.row(i));
-    });
-    connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        m_widget->removeItem(i);
-    });
-    connect(&m_model, &ListControl::cleared, this, [this] {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        m_widget->clear();
-    });
-    connect(&m_model, &ListControl::replaced, this, [this] {
-        if (!heldBack())
-            showModel();
-    });
-    connect(&m_model, &ListControl::changed, this, [this] {
-        if (!heldBack())
-            showSelection();
-    });
+    followRows(m_model, m_showing,
+               {[this](int row) { m_widget->insertItem(row, m_model.row(row)); },
+                [this](int row) { m_widget->removeItem(row); }, [this] { m_widget->clear(); },
+                [this] { showSelection(); }});
     // activated() comes from the user alone (mouse, keys, wheel), never from code.
     connect(m_widget, &QComboBox::activated, this, &ComboMirror::userChose);
     showModel();
@@ -134,33 +140,10 @@ ListWidgetMirror::ListWidgetMirror(ListControl &model, QListWidget *widget, QObj
     : ControlMirror(parent, updates), m_model(model), m_widget(widget)
 {
     m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    // As for the combo: rows one change at a time, the selection after every change.
-    connect(&m_model, &ListControl::rowInserted, this, [this](int i) {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        m_widget->insertItem(i, m_model.row(i));
-    });
-    connect(&m_model, &ListControl::rowRemoved, this, [this](int i) {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        delete m_widget->takeItem(i);
-    });
-    connect(&m_model, &ListControl::cleared, this, [this] {
-        if (heldBack())
-            return;
-        const QScopedValueRollback showing(m_showing, true);
-        m_widget->clear();
-    });
-    connect(&m_model, &ListControl::replaced, this, [this] {
-        if (!heldBack())
-            showModel();
-    });
-    connect(&m_model, &ListControl::changed, this, [this] {
-        if (!heldBack())
-            showSelection();
-    });
+    followRows(m_model, m_showing,
+               {[this](int row) { m_widget->insertItem(row, m_model.row(row)); },
+                [this](int row) { delete m_widget->takeItem(row); }, [this] { m_widget->clear(); },
+                [this] { showSelection(); }});
     connect(m_widget, &QListWidget::itemSelectionChanged, this, &ListWidgetMirror::userSelectionChanged);
     m_widget->installEventFilter(this);
     showModel();

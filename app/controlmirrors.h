@@ -35,6 +35,19 @@ protected:
     // Shows the model's control in full.
     virtual void showModel() = 0;
 
+    // How a list widget takes one change of its model's rows, and shows the selection.
+    struct RowEdits
+    {
+        std::function<void(int row)> insert;
+        std::function<void(int row)> remove;
+        std::function<void()> clear;
+        std::function<void()> showSelection;
+    };
+    // Rows follow `model` one change at a time, so a long list costs no more per change than a
+    // short one; the selection is shown after every change of any kind. `showing` is set while
+    // an edit runs, so that what the widget reports of it is not taken for the user's doing.
+    void followRows(const ListControl &model, bool &showing, RowEdits edits);
+
 private:
     const ScreenUpdates *m_updates;
     bool m_outdated = false;

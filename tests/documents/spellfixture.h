@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "design/cantrix.h"
+#include "design/spellsnapshot.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
 
@@ -77,22 +78,10 @@ inline void composeCombatSpell(Cantrix &window)
 // command) can be compared in one go.
 struct WindowSnapshot
 {
-    QStringList texts;
-    QList<QStringList> lists;
-    QList<int> selections;
-    QString creationDate;
+    SpellSnapshot spell;
     bool closed = false;
 
-    explicit WindowSnapshot(Cantrix &window)
-        : texts{window.NameText.text(), window.ForceText.text(), window.DrainText.text(),
-                window.DescriptionText.text(), window.Text2.text()},
-          creationDate(window.CreationDate), closed(window.isClosed())
-    {
-        for (const ListControl *list : window.lists()) {
-            lists.append(list->rows());
-            selections.append(list->selectedIndex());
-        }
-    }
+    explicit WindowSnapshot(Cantrix &window) : spell(SpellSnapshot::of(window)), closed(window.isClosed()) {}
     friend bool operator==(const WindowSnapshot &, const WindowSnapshot &) = default;
 };
 
