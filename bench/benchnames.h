@@ -21,6 +21,8 @@ inline constexpr auto bundledLabel = "bundled";
 // thousand category elements opened with the 1 MB rules file.
 inline constexpr auto emptyLines60MbLabel = "empty-60MB";
 inline constexpr auto emptyLinesAtLimitLabel = "empty-200K";
+// 200,000 lines of 316 bytes, every token malformed: the most a file within the limits holds.
+inline constexpr auto widestAtLimitLabel = "widest-200K";
 inline constexpr auto categoryElementsLabel = "categories";
 inline constexpr auto spellLabel = "spell";
 inline constexpr auto windowLabel = "window";

@@ -42,23 +42,34 @@ void countPeakMemory(benchmark::State &state)
 #endif
 }
 
-// A program folder whose rules data file of `lines` lines is a type, a category and then empty
-// lines, each of which the category would list as a modifier.
-struct EmptyLinesFolder
+// A program folder whose rules data file is a type, a category and then `lines` lines the
+// category lists as modifiers, each `line` (with its line break).
+struct LimitFolder
 {
-    explicit EmptyLinesFolder(qsizetype lines) : platform(folder.path())
+    LimitFolder(qsizetype lines, const QByteArray &line) : platform(folder.path()), modifiers(lines)
     {
-        const QByteArray rules = "]Type\n#Category\n" + QByteArray(lines - 2, '\n');
+        const QByteArray rules = "]Type\n#Category\n" + line.repeated(lines);
         ready = folder.isValid() && writeFile(RulesFile::pathIn(folder.path()), rules);
     }
 
     QTemporaryDir folder;
     RecordingPlatform platform;
+    qsizetype modifiers;
     bool ready = false;
 };
 
+// A modifier line as long as the columns allow a token string to be, its 255 characters of
+// tokens all malformed: every line gets the most findings the rules check gives one line.
+QByteArray widestModifierLine()
+{
+    QByteArray tokens;
+    while (tokens.size() < 255)
+        tokens += "x1Y ";
+    return QByteArray("Modifier").leftJustified(60, ' ') + tokens.left(255) + '\n';
+}
+
 // Start-up on 60 MB of empty lines: refused for its lines, told in one warning.
-void startUpPastTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
+void startUpPastTheLineLimit(benchmark::State &state, LimitFolder *scene)
 {
     for (auto _ : state) {
         Cantrix model(scene->platform);
@@ -69,15 +80,15 @@ void startUpPastTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
     countPeakMemory(state);
 }
 
-// Start-up on the largest file of empty lines the limits accept, up to its window on screen.
-void startUpAtTheLineLimit(benchmark::State &state, EmptyLinesFolder *scene)
+// Start-up on a file of as many lines as the limits accept, up to its window on screen.
+void startUpAtTheLineLimit(benchmark::State &state, LimitFolder *scene)
 {
     std::optional<ShownWindow> shown;
     for (auto _ : state) {
         shown.emplace(scene->platform);
         state.PauseTiming();
-        if (shown->model.Modifier1List.count() != RulesFile::maxLines - 2)
-            state.SkipWithError("the category does not list every empty line");
+        if (shown->model.Modifier1List.count() != scene->modifiers)
+            state.SkipWithError("the category does not list every line");
         shown.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
@@ -142,15 +153,19 @@ void add(const std::string &name, void (*run)(benchmark::State &, Scene *), Scen
 
 void registerBoundsBenchmarks(const QString &oneMegabyteRules)
 {
-    static std::unique_ptr<EmptyLinesFolder> pastLimit;
-    pastLimit = std::make_unique<EmptyLinesFolder>(60 * 1000 * 1000 - 14); // 60 MB
-    static std::unique_ptr<EmptyLinesFolder> atLimit;
-    atLimit = std::make_unique<EmptyLinesFolder>(RulesFile::maxLines);
-    if (pastLimit->ready && atLimit->ready) {
+    static std::unique_ptr<LimitFolder> pastLimit;
+    pastLimit = std::make_unique<LimitFolder>(60 * 1000 * 1000 - 14, "\n"); // 60 MB
+    static std::unique_ptr<LimitFolder> atLimit;
+    atLimit = std::make_unique<LimitFolder>(RulesFile::maxLines - 2, "\n");
+    static std::unique_ptr<LimitFolder> widest;
+    widest = std::make_unique<LimitFolder>(RulesFile::maxLines - 2, widestModifierLine()); // 60 MB
+    if (pastLimit->ready && atLimit->ready && widest->ready) {
         add(std::string(BenchNames::emptyLines60MbLabel) + '/' + BenchNames::startUp, startUpPastTheLineLimit,
             pastLimit.get());
         add(std::string(BenchNames::emptyLinesAtLimitLabel) + '/' + BenchNames::startUp, startUpAtTheLineLimit,
             atLimit.get());
+        add(std::string(BenchNames::widestAtLimitLabel) + '/' + BenchNames::startUp, startUpAtTheLineLimit,
+            widest.get());
     }
     if (oneMegabyteRules.isEmpty())
         return;
