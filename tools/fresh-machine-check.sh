@@ -63,6 +63,9 @@ cleanup() {
 trap cleanup EXIT
 
 tar -C "$root" -xf "$cache"
+# The system's root folder as on any machine: mktemp made it, and the archive's "." keeps, a
+# folder only root may enter, which no other user of the system could then reach a path through.
+chmod 755 "$root"
 mkdir "$root/project"
 git archive --format=tar HEAD | tar -C "$root/project" -xf -
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true

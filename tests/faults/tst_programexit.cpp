@@ -72,7 +72,8 @@ private slots:
                                                 QString::fromLatin1(dismissAndReport), QStringLiteral("sh"), program, title});
         QVERIFY(run.waitForFinished(120000));
         const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
-        QCOMPARE(said, QStringLiteral("status 1"));
+        QVERIFY2(said == QStringLiteral("status 1"),
+                 qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
     }
 };
 
