@@ -13,6 +13,7 @@
 
 #include "design/cantrix.h"
 #include "shell/programinfo.h"
+#include "tests/support/virtualdisplay.h"
 
 namespace {
 
@@ -85,30 +86,15 @@ private:
 
     QString probeWindows(const QString &program)
     {
-        // A virtual X server of the probe's own. It picks the first free display number itself
-        // and writes it to its standard output once it accepts connections; a display number
-        // chosen first and claimed later could be taken by a server starting at the same moment.
-        // Without -noreset the server starts over whenever its last client leaves, and a probe
-        // leaving while the program connects would cut the program off.
-        QProcess server;
-        server.start(QStringLiteral("Xvfb"),
-                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1280x800x24")});
-        QByteArray display;
-        while (!display.endsWith('\n') && server.waitForReadyRead(30000))
-            display += server.readAllStandardOutput();
-        if (display.trimmed().isEmpty())
-            return QStringLiteral("no display: ") + QString::fromLocal8Bit(server.readAllStandardError());
-
+        const VirtualDisplay screen;
+        if (screen.display().isEmpty())
+            return screen.error();
         QProcessEnvironment environment = programEnvironment(QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), u':' + QString::fromLatin1(display.trimmed()));
+        environment.insert(QStringLiteral("DISPLAY"), screen.display());
         const Run probe = run(QStringLiteral("sh"),
                               {QStringLiteral("-c"), QString::fromLatin1(windowProbe), QStringLiteral("sh"), program,
                                ProgramInfo::title(), QString::fromLatin1(Cantrix::missingRulesTitle)},
                               120000, environment);
-        server.terminate();
-        server.waitForFinished();
         return QString::fromUtf8(probe.output).trimmed().section(u'\n', -1);
     }
 
