@@ -4,13 +4,17 @@
 // the spell on screen, and the user is told which file and why.
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include "files/inplacewrite.h"
 #endif
 
 #include "app/spellcardpages.h"
@@ -47,6 +51,20 @@ class TestDocumentFaults : public QObject
         QVERIFY2(message.contains(QDir::toNativeSeparators(file)), qPrintable(message));
         QVERIFY2(message.contains(reasonPart, Qt::CaseInsensitive), qPrintable(message));
     }
+
+#ifdef Q_OS_UNIX
+    // Runs `action` as the unprivileged user nobody, where the test runs as the administrator.
+    template <typename Action>
+    static auto asNobody(const Action &action)
+    {
+        if (::setegid(65534) != 0 || ::seteuid(65534) != 0)
+            qFatal("cannot become another user");
+        const auto result = action();
+        if (::seteuid(0) != 0 || ::setegid(0) != 0)
+            qFatal("cannot become the administrator again");
+        return result;
+    }
+#endif
 
     // Opens `file` through the File menu and checks that it is refused, the window untouched.
     void verifyOpenRefused(const QString &file, const QString &reasonPart)
@@ -144,22 +162,31 @@ private slots:
     void saveIntoAReadOnlyFolder()
     {
 #ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("an administrator writes into read-only folders all the same; "
-                  "saveWhereNotEvenAnAdministratorMayWrite covers that account");
-#endif
+        // A file anyone may write in a folder no one but the administrator may: saved by nobody
+        // where the test runs as the administrator, who writes into read-only folders all the same.
+        const bool administrator = ::geteuid() == 0;
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFileDevice::ExeOther));
         QVERIFY(QDir().mkpath(path(QStringLiteral("locked"))));
         const QString target = path(QStringLiteral("locked/spell.xml"));
         QVERIFY(writeBytes(target, earlierDocument()));
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0666), 0);
         QFile folder(path(QStringLiteral("locked")));
         const QFileDevice::Permissions permissions = folder.permissions();
-        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                      | QFileDevice::ExeOther));
         composeCombatSpell(*m_window);
-        m_platform->dialogAnswers.enqueue(target);
-        m_commands->mnuSave_Click();
+        const auto save = [&] { return m_commands->SaveSpell(target); };
+        const SpellCommands::Result result = administrator ? asNobody(save) : save();
         folder.setPermissions(permissions);
         QCOMPARE(fileBytes(target), earlierDocument());
-        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
+        QCOMPARE(result.outcome, SpellCommands::Outcome::Failed);
+        QVERIFY2(result.message.contains(QDir::toNativeSeparators(target)), qPrintable(result.message));
+        QVERIFY2(result.message.contains(QStringLiteral("the folder %1 cannot be written to")
+                                             .arg(QDir::toNativeSeparators(path(QStringLiteral("locked"))))),
+                 qPrintable(result.message));
+#else
+        QSKIP("the test saves as another user, a Unix matter");
+#endif
     }
 
     void saveOntoAFolderOrIntoAMissingOne_data()
@@ -256,14 +283,6 @@ private slots:
         QCOMPARE(::stat(native.constData(), &before), 0);
         composeCombatSpell(*m_window);
 
-        const auto asNobody = [](const auto &action) {
-            if (::setegid(65534) != 0 || ::seteuid(65534) != 0)
-                qFatal("cannot become another user");
-            const auto result = action();
-            if (::seteuid(0) != 0 || ::setegid(0) != 0)
-                qFatal("cannot become the administrator again");
-            return result;
-        };
         // Where the folders above the test's own let no other user through, there is no sharing.
         if (!asNobody([&] { return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0; }))
             QSKIP("no other user can reach the test's folder on this system");
@@ -291,6 +310,78 @@ private slots:
                  QStringList{QStringLiteral("spell.xml")}); // no copy left beside it
 #else
         QSKIP("owners and groups of files are a Unix matter");
+#endif
+    }
+
+    void inPlaceWriteRefusesAFileSwappedAfterTheCheck_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a symbolic link to the saver's file") << true;
+        QTest::newRow("another file of the saver's") << false;
+    }
+    void inPlaceWriteRefusesAFileSwappedAfterTheCheck()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, link);
+        const QString target = path(QStringLiteral("shared.xml"));
+        const QString own = path(QStringLiteral("own.xml"));
+        QVERIFY(writeBytes(target, earlierDocument()));
+        QVERIFY(writeBytes(own, "the saver's own file"));
+        struct stat checked {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &checked), 0);
+        // Another user of the shared folder puts something else at the name meanwhile.
+        if (link) {
+            QVERIFY(QFile::remove(target));
+            QVERIFY(QFile::link(own, target));
+        } else {
+            QVERIFY(QFile::copy(own, path(QStringLiteral("copy.xml"))));
+            QVERIFY(QFile::rename(path(QStringLiteral("copy.xml")), target) || (QFile::remove(target)
+                    && QFile::rename(path(QStringLiteral("copy.xml")), target)));
+        }
+        const std::optional<QString> refused =
+            InPlaceWrite::overwrite(QFile::encodeName(target), "<common>the new spell</common>", checked);
+        QVERIFY(refused);
+        QVERIFY2(refused->contains(QStringLiteral("replaced by another file or a symbolic link")), qPrintable(*refused));
+        QCOMPARE(fileBytes(own), QByteArray("the saver's own file"));
+        QCOMPARE(fileBytes(target), QByteArray("the saver's own file"));
+        QVERIFY(!QFileInfo::exists(target + u'~'));
+#else
+        QSKIP("writing in place is a Unix matter");
+#endif
+    }
+
+    void saveKeepsAccessListAndAttributes()
+    {
+#ifdef Q_OS_UNIX
+        const QString target = path(QStringLiteral("tagged.xml"));
+        const QByteArray native = QFile::encodeName(target);
+        QVERIFY(writeBytes(target, earlierDocument()));
+        if (QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), target}) != 0)
+            QSKIP("setfacl is missing, or this file system has no access lists");
+        const QByteArray tags = "spells,shared";
+        if (::setxattr(native.constData(), "user.xdg.tags", tags.constData(), size_t(tags.size()), 0) != 0)
+            QSKIP("this file system has no user attributes");
+        const auto attribute = [&](const char *name) {
+            QByteArray value(4096, '\0');
+            const ssize_t size = ::getxattr(native.constData(), name, value.data(), size_t(value.size()));
+            return value.left(size < 0 ? 0 : qsizetype(size));
+        };
+        const QByteArray accessList = attribute("system.posix_acl_access");
+        QVERIFY(!accessList.isEmpty());
+        struct stat before {};
+        QCOMPARE(::stat(native.constData(), &before), 0);
+
+        composeCombatSpell(*m_window);
+        QCOMPARE(m_commands->SaveSpell(target).outcome, SpellCommands::Outcome::Done);
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QVERIFY(after.st_ino != before.st_ino); // a new copy took the earlier file's place
+        QVERIFY(fileBytes(target).contains("Combat"));
+        QCOMPARE(attribute("system.posix_acl_access"), accessList);
+        QCOMPARE(attribute("user.xdg.tags"), tags);
+        QCOMPARE(after.st_mode, before.st_mode);
+#else
+        QSKIP("access lists and extended attributes are a Unix matter");
 #endif
     }
 
