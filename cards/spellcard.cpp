@@ -1,6 +1,7 @@
 #include "cards/spellcard.h"
 
 #include "design/cantrix.h"
+#include "documents/documentlimit.h"
 #include "files/wholefile.h"
 #include "shell/programinfo.h"
 
@@ -133,7 +134,12 @@ QString html(const Spell &spell)
 
 QString saveHtml(const Spell &spell, const QString &path)
 {
-    return WholeFile::replace(path, html(spell).toUtf8()).value_or(QString());
+    // No larger than a spell document: whatever the program writes, it reads back.
+    const QByteArray page = html(spell).toUtf8();
+    std::optional<QString> reason = DocumentLimit::refusal(page.size());
+    if (!reason)
+        reason = WholeFile::replace(path, page);
+    return reason.value_or(QString());
 }
 
 } // namespace SpellCard
