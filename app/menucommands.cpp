@@ -70,11 +70,17 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     showHistory();
     window.mnuRestoreLastSpell()->setEnabled(m_draft->isAvailable());
     connect(m_draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
-    // However the program ends (Exit, the window closed, the session over), an unsaved spell is kept.
-    const auto keepDraft = [this] { m_draft->keep(); };
-    connect(qApp, &QCoreApplication::aboutToQuit, m_draft, keepDraft);
+    // However the program ends (Exit, the window closed, the session over), an unsaved spell is
+    // kept, or the user is told it could not be: in a warning, or where a session that ends
+    // waits for no window, on standard error.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_draft, [this] {
+        m_draft->keepOrTell(m_sessionEnding ? SpellDraft::Ending::SessionEnd : SpellDraft::Ending::Exit);
+    });
 #if QT_CONFIG(sessionmanager)
-    connect(qApp, &QGuiApplication::commitDataRequest, m_draft, keepDraft);
+    connect(qApp, &QGuiApplication::commitDataRequest, m_draft, [this] {
+        m_sessionEnding = true;
+        m_draft->keepOrTell(SpellDraft::Ending::SessionEnd);
+    });
 #endif
 }
 

@@ -54,6 +54,7 @@ private:
     SpellHistory *m_history;
     OpenedSpell *m_opened;
     SpellDraft *m_draft;
+    bool m_sessionEnding = false;
     QSettings *m_settings;
     RecentSpells *m_recent;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.

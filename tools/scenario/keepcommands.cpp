@@ -56,7 +56,7 @@ void addKeepScenarioCommands(ScenarioRunner &runner)
     // The program ends as Exit (or closing the window, or the session ending) ends it.
     runner.addCommand(QStringLiteral("exit"), Argument::None, [session](const QString &, int) {
         session->shell.mnuExit_Click();
-        session->draft.keep();
+        session->draft.keepOrTell(SpellDraft::Ending::Exit);
         return QString();
     });
     runner.addCommand(QStringLiteral("restart"), Argument::None, [&runner](const QString &, int) {
