@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QSettings>
@@ -46,7 +47,10 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     connect(window.mnuExportCard(), &QAction::triggered, m_cards, &SpellCardActions::exportCard);
     connect(window.mnuPrint(), &QAction::triggered, m_cards, &SpellCardActions::print);
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
-    connect(window.mnuExit(), &QAction::triggered, m_shell, &ShellCommands::mnuExit_Click);
+    connect(window.mnuExit(), &QAction::triggered, this, [this] {
+        if (mayEnd())
+            m_shell->mnuExit_Click();
+    });
     connect(window.mnuUndo(), &QAction::triggered, m_history, &SpellHistory::undo);
     connect(window.mnuRedo(), &QAction::triggered, m_history, &SpellHistory::redo);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
@@ -71,8 +75,9 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     window.mnuRestoreLastSpell()->setEnabled(m_draft->isAvailable());
     connect(m_draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
     // However the program ends (Exit, the window closed, the session over), an unsaved spell is
-    // kept, or the user is told it could not be: in a warning, or where a session that ends
-    // waits for no window, on standard error.
+    // kept, or the user is told it could not be: in a warning while the window still shows it,
+    // or where a session that ends waits for no window, on standard error.
+    window.installEventFilter(this);
     connect(qApp, &QCoreApplication::aboutToQuit, m_draft, [this] {
         m_draft->keepOrTell(m_sessionEnding ? SpellDraft::Ending::SessionEnd : SpellDraft::Ending::Exit);
     });
@@ -82,6 +87,20 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
         m_draft->keepOrTell(SpellDraft::Ending::SessionEnd);
     });
 #endif
+}
+
+bool MenuCommands::mayEnd()
+{
+    return m_sessionEnding || m_draft->keepOrTell(SpellDraft::Ending::Closing) != SpellDraft::Keeping::Failed;
+}
+
+bool MenuCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Close && !mayEnd()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MenuCommands::showHistory()

@@ -37,7 +37,13 @@ public:
     SpellDraft &draft() const { return *m_draft; }
     RecentSpells &recentSpells() const { return *m_recent; }
 
+protected:
+    // A window closing keeps the spell, or stays open once to tell why it could not.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Whether the program may end now: the spell is kept, or the user was told before why not.
+    bool mayEnd();
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
     // Undo and Redo are offered while the history has a step for them.

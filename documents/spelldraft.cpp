@@ -118,19 +118,25 @@ std::optional<QString> SpellDraft::keep()
         .arg(QDir::toNativeSeparators(path()), *reason);
 }
 
-bool SpellDraft::keepOrTell(Ending ending)
+SpellDraft::Keeping SpellDraft::keepOrTell(Ending ending)
 {
     const std::optional<QString> failure = keep();
     if (!failure)
-        return true;
+        return Keeping::Done;
     if (*failure == m_told)
-        return false;
+        return Keeping::FailedAgain;
     m_told = *failure;
-    if (ending == Ending::Exit)
-        m_platform.showWarning(tr("Spell Not Kept"), *failure);
-    else
+    if (ending == Ending::SessionEnd) {
         QTextStream(stderr) << *failure << Qt::endl;
-    return false;
+    } else if (ending == Ending::Exit) {
+        m_platform.showWarning(tr("Spell Not Kept"), *failure);
+    } else {
+        m_platform.showWarning(tr("Spell Not Kept"),
+                               *failure + QStringLiteral("\n\n")
+                                   + tr("The spell stays on screen: save it with File > Save, or end the "
+                                        "program again to leave it unsaved."));
+    }
+    return Keeping::Failed;
 }
 
 void SpellDraft::restore()

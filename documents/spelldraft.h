@@ -30,8 +30,14 @@ public:
 
     // How the program ends, which decides how a draft that could not be kept is told.
     enum class Ending {
-        Exit,       // Exit, or the window closed: a warning the user sees before the program ends
+        Closing,    // Exit chosen or the window closing: a warning, and the window may stay
+        Exit,       // the program is past stopping: a warning the user sees before it ends
         SessionEnd, // the desktop session ends and no window may wait for the user: standard error
+    };
+    enum class Keeping {
+        Done,        // kept, or nothing to keep
+        Failed,      // not kept, and the user has just been told
+        FailedAgain, // not kept for the reason the user was told before: nothing is said again
     };
 
     SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
@@ -47,8 +53,9 @@ public:
     // or the spell is too large for a document the program reads back.
     [[nodiscard]] std::optional<QString> keep();
     // Keeps the spell as keep() does and tells the user as `ending` allows when it could not;
-    // the same failure is told once. True when nothing was lost.
-    bool keepOrTell(Ending ending);
+    // the same failure is told once. A program that is Closing stays open after a new failure,
+    // its spell on screen, so the user may save it; ending it again leaves the spell.
+    Keeping keepOrTell(Ending ending);
     // File > Restore Last Spell: opens the draft into the window; once it shows, the file is
     // used up (the spell is kept again at the end if it is still unsaved).
     void restore();

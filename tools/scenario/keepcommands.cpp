@@ -55,8 +55,9 @@ void addKeepScenarioCommands(ScenarioRunner &runner)
     });
     // The program ends as Exit (or closing the window, or the session ending) ends it.
     runner.addCommand(QStringLiteral("exit"), Argument::None, [session](const QString &, int) {
-        session->shell.mnuExit_Click();
-        session->draft.keepOrTell(SpellDraft::Ending::Exit);
+        // A spell that could not be kept, newly told, keeps the program open, as in the window.
+        if (session->draft.keepOrTell(SpellDraft::Ending::Closing) != SpellDraft::Keeping::Failed)
+            session->shell.mnuExit_Click();
         return QString();
     });
     runner.addCommand(QStringLiteral("restart"), Argument::None, [&runner](const QString &, int) {
