@@ -31,14 +31,13 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions)
+// Another user may write it, as in a shared folder.
+bool writeShared(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.setPermissions(permissions);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+        && file.setPermissions(QFileDevice::Permissions(0x6666));
 }
-
-constexpr auto everyoneReadsAndWrites = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-    | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
 
 } // namespace
 
@@ -83,15 +82,12 @@ private slots:
         const QString newFile = dir.filePath(QStringLiteral("new-contents"));
         const QByteArray earlier = document("Earlier", earlierRows);
         const QByteArray replacement = document("New", newRows);
-        QVERIFY(writeFile(target, earlier, everyoneReadsAndWrites));
-        QVERIFY(writeFile(newFile, replacement, everyoneReadsAndWrites));
+        QVERIFY(writeShared(target, earlier));
+        QVERIFY(writeShared(newFile, replacement));
 
-        QStringList arguments{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                              QStringLiteral("-e"), QStringLiteral("inject=") + fault};
-        if (inPlace) {
-            arguments << QStringLiteral("setpriv") << QStringLiteral("--reuid=nobody") << QStringLiteral("--regid=nogroup")
-                      << QStringLiteral("--clear-groups");
-        }
+        QStringList arguments = QStringLiteral("-f -qq -o /dev/null -e inject=%1").arg(fault).split(u' ');
+        if (inPlace)
+            arguments << QStringLiteral("setpriv --reuid=nobody --regid=nogroup --clear-groups").split(u' ');
         arguments << helper << target << newFile;
         QProcess save;
         save.start(strace, arguments);
