@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "documents/documentlimit.h"
+#include "files/documentlimit.h"
 
 class Cantrix;
 class Platform;

@@ -11,13 +11,13 @@
 #endif
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
-#include "design/platform.h"
-#include "documents/documentlimit.h"
 #include "documents/openedspell.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldocumentwriter.h"
+#include "files/documentlimit.h"
 #include "files/wholefile.h"
+#include "platform/platform.h"
+#include "windowmodel/cantrix.h"
 
 SpellDraft::SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
                        QObject *parent)
