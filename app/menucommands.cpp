@@ -22,6 +22,24 @@
 #include "documents/spellcommands.h"
 #include "documents/spelldraft.h"
 #include "shell/shellcommands.h"
+#include "shell/usersettings.h"
+
+namespace {
+
+// The user's settings; a settings file that cannot be used is told of in the status bar once
+// the window is filled, where start-up's own notes do not clear it.
+QSettings *openSettings(Cantrix &cantrix, QObject *parent)
+{
+    const UserSettings::Opened opened = UserSettings::open(parent);
+    if (const QString notice = UserSettings::notice(opened); !notice.isEmpty()) {
+        QObject::connect(
+            &cantrix, &Cantrix::designStarted, parent, [&cantrix, notice] { cantrix.platform().showStatus(notice); },
+            Qt::SingleShotConnection);
+    }
+    return opened.settings;
+}
+
+} // namespace
 
 MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
     : QObject(&window),
@@ -34,7 +52,7 @@ MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
       m_history(new SpellHistory(cantrix, this)),
       m_opened(new OpenedSpell(cantrix, *m_spellCommands, *m_history, cantrix.platform(), this)),
       m_draft(new SpellDraft(cantrix, *m_spellCommands, *m_opened, cantrix.platform(), this)),
-      m_settings(new QSettings(this)),
+      m_settings(openSettings(cantrix, this)),
       m_recent(new RecentSpells(*m_spellCommands, cantrix.platform(), *m_settings, this))
 {
     connect(window.mnuNew(), &QAction::triggered, &cantrix, &Cantrix::mnuNew_Click);
