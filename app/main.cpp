@@ -1,7 +1,9 @@
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -60,7 +62,19 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Files are taken out of the arguments before Qt reads its own options from them, so a
+    // spell named like one of those options is still opened.
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    const CommandLine::Split split = CommandLine::separateFiles(arguments, QDir::currentPath());
+    QList<QByteArray> qtArguments = split.forQt;
+    std::vector<char *> qtArgv;
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtArguments.size());
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("Cantrix3"));
     QApplication::setOrganizationName(QStringLiteral("Cantrix"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -70,7 +84,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
     QApplication::setWindowIcon(programIcon());
     // Read before start-up makes the program's folder the current one.
-    const QString document = CommandLine::process(app);
+    QString refusal;
+    const QString document = CommandLine::process(app, split.files, &refusal);
 
     QtPlatform platform;
     Cantrix cantrix(platform);
@@ -87,5 +102,7 @@ int main(int argc, char *argv[])
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
         new WhenOnScreen(window, [&window, document] { window.commands().spellCommands().openFile(document); });
+    else if (!refusal.isEmpty())
+        new WhenOnScreen(window, [&platform, refusal] { platform.showWarning(QApplication::translate("main", "Spell Not Opened"), refusal); });
     return QApplication::exec();
 }
