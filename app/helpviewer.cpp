@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/helpdocument.h"
 #include "shell/helppage.h"
 
 // A text browser that reads what a page names through HelpPage, never by itself.
@@ -25,7 +26,7 @@ public:
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
         const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
         if (type == QTextDocument::HtmlResource)
-            return HelpPage::pageAt(m_folder, path.isEmpty() ? url.toString() : path);
+            return page(path.isEmpty() ? url.toString() : path);
         if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource)
             return QString();
         // Anything but null: for a null answer the document would read the file itself.
@@ -35,6 +36,20 @@ public:
     }
 
 private:
+    QString page(const QString &path)
+    {
+        HelpPage::Page page = HelpPage::pageAt(m_folder, path);
+        if (page.refusal.isEmpty()) {
+            // Parsed once more to be judged before the browser lays it out; what it names is
+            // read through this browser all the same.
+            QTextDocument parsed(this);
+            parsed.setHtml(page.html);
+            if (HelpDocument::laysOutPromptly(parsed, &page.refusal))
+                return page.html;
+        }
+        return HelpPage::note(path, page.refusal);
+    }
+
     QString m_folder;
 };
 

@@ -34,8 +34,8 @@ QString authorOptions(const std::uint8_t *data, std::size_t size);
 // The bytes as a host's settings file from which a kqAttributeSlider reads its properties.
 QString sliderProperties(const std::uint8_t *data, std::size_t size);
 
-// The bytes as a help page for the program's own viewer: the check that refuses markup too
-// costly to lay out, then, for a page it accepts, the viewer's document laid out.
+// The bytes as a help page for the program's own viewer: the check of its markup, then, for a
+// page it accepts, the viewer's document parsed, judged by its tables and laid out.
 QString helpPage(const std::uint8_t *data, std::size_t size);
 
 struct Target

@@ -143,20 +143,21 @@ private:
             if (!m_stack.empty() && m_stack.back() == name)
                 pop();
         } else if (cell) {
-            // A cell without a row gets a table and a row made up around it.
-            if (!closeBackTo({QStringLiteral("tr")})) {
-                push(QStringLiteral("table"));
-                push(QStringLiteral("tr"));
+            // A cell without a row gets a table and a row made up around it, which the end
+            // tags written in the page may not close.
+            if (!closeBackTo({QStringLiteral("tr"), madeUpRow()})) {
+                push(madeUpTable());
+                push(madeUpRow());
             }
         } else if (name == u"tr") {
-            if (!closeBackTo({QStringLiteral("table"), QStringLiteral("thead"), QStringLiteral("tbody"),
+            if (!closeBackTo({QStringLiteral("table"), madeUpTable(), QStringLiteral("thead"), QStringLiteral("tbody"),
                               QStringLiteral("tfoot")}))
-                push(QStringLiteral("table"));
+                push(madeUpTable());
         } else if (name == u"thead" || name == u"tbody" || name == u"tfoot" || name == u"caption") {
-            closeBackTo({QStringLiteral("table")});
+            closeBackTo({QStringLiteral("table"), madeUpTable()});
         }
         if (cell)
-            addWork(5, m_open.value(QStringLiteral("table")));
+            addWork(5, tables());
         if (childless.contains(name) || closed)
             return;
         push(name);
@@ -185,13 +186,19 @@ private:
         pop();
     }
 
+    // Names no tag can have, for the elements the parser makes up.
+    static QString madeUpTable() { return QStringLiteral("<table>"); }
+    static QString madeUpRow() { return QStringLiteral("<tr>"); }
+
+    int tables() const { return m_open.value(QStringLiteral("table")) + m_open.value(madeUpTable()); }
+
     void push(const QString &name)
     {
         m_stack.push_back(name);
-        const int tables = ++m_open[name];
+        ++m_open[name];
         m_markup.depth = std::max(m_markup.depth, int(m_stack.size()));
-        if (name == u"table")
-            addWork(5, tables);
+        if (name == u"table" || name == madeUpTable())
+            addWork(5, tables());
         else if (name == u"ul" || name == u"ol")
             addWork(3, 0);
         else
@@ -311,15 +318,24 @@ Read readFile(const QString &folder, const QString &path, qint64 maxBytes)
     return read;
 }
 
-QString pageAt(const QString &folder, const QString &path)
+Page pageAt(const QString &folder, const QString &path)
 {
+    Page page;
     const Read read = readFile(folder, path, largestPage);
-    QString html = read.error.isEmpty() ? text(read.bytes) : QString();
-    QString why = read.error.isEmpty() ? refusal(html) : read.error;
-    if (why.isEmpty())
-        return html;
+    page.refusal = read.error;
+    if (page.refusal.isEmpty()) {
+        page.html = text(read.bytes);
+        page.refusal = refusal(page.html);
+    }
+    if (!page.refusal.isEmpty())
+        page.html.clear();
+    return page;
+}
+
+QString note(const QString &path, const QString &refusal)
+{
     return QStringLiteral("<html><body><p>%1</p></body></html>")
-        .arg(tr("The help page %1 is not shown: %2.").arg(QDir::toNativeSeparators(path), why).toHtmlEscaped());
+        .arg(tr("The help page %1 is not shown: %2.").arg(QDir::toNativeSeparators(path), refusal).toHtmlEscaped());
 }
 
 } // namespace HelpPage

@@ -30,7 +30,8 @@ struct Markup
 
 // Measures `html` as the viewer's parser nests it: end tags close what they match, a list
 // item or paragraph right after another closes it, and table rows and cells close back to
-// their table. Where the parser's repairs are not followed, more is counted, never less.
+// their table. Where the parser's repairs are not followed, more is counted. How tables end
+// up nested only the parsed document tells for certain (see HelpDocument in the program).
 Markup measure(QStringView html);
 
 // Why the viewer refuses `html`, or "" when it lays it out.
@@ -50,8 +51,16 @@ struct Read
 // blocking and judged as opened.
 Read readFile(const QString &folder, const QString &path, qint64 maxBytes);
 
-// A page as the viewer shows it: its markup, or a short page saying why the page at `path`
-// is not shown.
-QString pageAt(const QString &folder, const QString &path);
+struct Page
+{
+    QString html;
+    QString refusal; // why the page is not shown; empty when it may be
+};
+
+// The page at `path` in `folder`, read and checked.
+Page pageAt(const QString &folder, const QString &path);
+
+// The short page shown instead of the page at `path`, saying why.
+QString note(const QString &path, const QString &refusal);
 
 } // namespace HelpPage
