@@ -12,10 +12,12 @@
 #include "app/menucommands.h"
 #include "app/programicon.h"
 #include "app/qtplatform.h"
-#include "design/cantrix.h"
 #include "documents/spellcommands.h"
+#include "session/spellsession.h"
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
+#include "shell/usersettings.h"
+#include "windowmodel/cantrix.h"
 
 namespace {
 
@@ -83,26 +85,37 @@ int main(int argc, char *argv[])
                                             .arg(ProgramInfo::versionRevision));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
     QApplication::setWindowIcon(programIcon());
-    // Read before start-up makes the program's folder the current one.
+    // A document named on the command line is taken relative to the folder the program was started in.
     QString refusal;
     const QString document = CommandLine::process(app, split.files, &refusal);
 
     QtPlatform platform;
-    Cantrix cantrix(platform);
-    MainWindow window(cantrix);
+    // Opened without blocking; a settings file that cannot be used is told of once the window
+    // is filled, where start-up's own notes do not clear it.
+    QObject settingsOwner;
+    const UserSettings::Opened settings = UserSettings::open(&settingsOwner);
+    SpellSession session(platform, *settings.settings);
+    if (const QString notice = UserSettings::notice(settings); !notice.isEmpty()) {
+        QObject::connect(
+            &session.window(), &Cantrix::designStarted, &session, [&platform, notice] { platform.showStatus(notice); },
+            Qt::SingleShotConnection);
+    }
+    MainWindow window(session);
+    MenuCommands commands(window, session);
     platform.setMainWindow(&window);
 
     // The window is filled before it is first shown. Without a readable rules data file the
     // model has already told the user and closed the window: the program ends with none open,
     // and says to whoever started it that it failed.
-    cantrix.Form_Load();
-    if (cantrix.isClosed())
+    if (!session.start())
         return EXIT_FAILURE;
     window.show();
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
-        new WhenOnScreen(window, [&window, document] { window.commands().spellCommands().openFile(document); });
+        new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });
     else if (!refusal.isEmpty())
-        new WhenOnScreen(window, [&platform, refusal] { platform.showWarning(QApplication::translate("main", "Spell Not Opened"), refusal); });
+        new WhenOnScreen(window, [&platform, refusal] {
+            platform.showWarning(QApplication::translate("main", "Spell Not Opened"), refusal);
+        });
     return QApplication::exec();
 }

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "design/cantrix.h"
-#include "design/drain.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drain.h"
 #include "tests/support/recordingplatform.h"
 
 namespace {
