@@ -1,13 +1,60 @@
 #include "app/helpviewer.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/helpdocument.h"
+#include "shell/helppage.h"
+
+// A text browser that reads what a page names through HelpPage, never by itself.
+class HelpBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    void setFolder(const QString &folder) { m_folder = folder; }
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        // Pictures written into the page itself are decoded by the document.
+        if (name.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0)
+            return QVariant();
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (type == QTextDocument::HtmlResource)
+            return page(path.isEmpty() ? url.toString() : path);
+        if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource)
+            return QString();
+        // Anything but null: for a null answer the document would read the file itself.
+        if (path.isEmpty())
+            return QByteArray();
+        return HelpPage::readFile(m_folder, path, HelpPage::largestResource).bytes;
+    }
+
+private:
+    QString page(const QString &path)
+    {
+        HelpPage::Page page = HelpPage::pageAt(m_folder, path);
+        if (page.refusal.isEmpty()) {
+            // Parsed once more to be judged before the browser lays it out; what it names is
+            // read through this browser all the same.
+            QTextDocument parsed(this);
+            parsed.setHtml(page.html);
+            if (HelpDocument::laysOutPromptly(parsed, &page.refusal))
+                return page.html;
+        }
+        return HelpPage::note(path, page.refusal);
+    }
+
+    QString m_folder;
+};
+
 HelpViewer::HelpViewer(QWidget *parent)
-    : QDialog(parent), m_browser(new QTextBrowser(this))
+    : QDialog(parent), m_browser(new HelpBrowser(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(tr("Help"));
@@ -41,8 +88,14 @@ HelpViewer::HelpViewer(QWidget *parent)
     resize(760, 560);
 }
 
+QTextBrowser *HelpViewer::browser() const
+{
+    return m_browser;
+}
+
 void HelpViewer::showPage(const QString &path)
 {
+    m_browser->setFolder(QFileInfo(path).absolutePath());
     m_browser->setSource(QUrl::fromLocalFile(path));
     m_browser->clearHistory();
     m_browser->setFocus();

@@ -2,11 +2,14 @@
 
 #include <QDialog>
 
+class HelpBrowser;
 class QTextBrowser;
 
 // The help page shown by the program itself, for a desktop that has no program for web pages.
 // Links within the page and to pages beside it are followed here; Back returns along them.
-// It does not block the main window, so the user can read and design side by side.
+// It does not block the main window, so the user can read and design side by side. What a page
+// names is read only from regular files in the first page's folder, and a page whose markup
+// would take the viewer too long to lay out is replaced by a note saying so (see HelpPage).
 class HelpViewer final : public QDialog
 {
     Q_OBJECT
@@ -18,8 +21,8 @@ public:
     // Shows the page at `path` from its top.
     void showPage(const QString &path);
 
-    QTextBrowser *browser() const { return m_browser; }
+    QTextBrowser *browser() const;
 
 private:
-    QTextBrowser *m_browser;
+    HelpBrowser *m_browser;
 };

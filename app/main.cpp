@@ -1,9 +1,10 @@
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
-#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
@@ -15,6 +16,8 @@
 #include "session/spellsession.h"
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
+#include "shell/usersettings.h"
+#include "windowmodel/cantrix.h"
 
 namespace {
 
@@ -61,7 +64,19 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Files are taken out of the arguments before Qt reads its own options from them, so a
+    // spell named like one of those options is still opened.
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    const CommandLine::Split split = CommandLine::separateFiles(arguments, QDir::currentPath());
+    QList<QByteArray> qtArguments = split.forQt;
+    std::vector<char *> qtArgv;
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtArguments.size());
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("Cantrix3"));
     QApplication::setOrganizationName(QStringLiteral("Cantrix"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -71,11 +86,20 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
     QApplication::setWindowIcon(programIcon());
     // A document named on the command line is taken relative to the folder the program was started in.
-    const QString document = CommandLine::process(app);
+    QString refusal;
+    const QString document = CommandLine::process(app, split.files, &refusal);
 
     QtPlatform platform;
-    QSettings settings;
-    SpellSession session(platform, settings);
+    // Opened without blocking; a settings file that cannot be used is told of once the window
+    // is filled, where start-up's own notes do not clear it.
+    QObject settingsOwner;
+    const UserSettings::Opened settings = UserSettings::open(&settingsOwner);
+    SpellSession session(platform, *settings.settings);
+    if (const QString notice = UserSettings::notice(settings); !notice.isEmpty()) {
+        QObject::connect(
+            &session.window(), &Cantrix::designStarted, &session, [&platform, notice] { platform.showStatus(notice); },
+            Qt::SingleShotConnection);
+    }
     MainWindow window(session);
     MenuCommands commands(window, session);
     platform.setMainWindow(&window);
@@ -89,5 +113,9 @@ int main(int argc, char *argv[])
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
         new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });
+    else if (!refusal.isEmpty())
+        new WhenOnScreen(window, [&platform, refusal] {
+            platform.showWarning(QApplication::translate("main", "Spell Not Opened"), refusal);
+        });
     return QApplication::exec();
 }

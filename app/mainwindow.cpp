@@ -145,6 +145,11 @@ MainWindow::MainWindow(SpellSession &session, QWidget *parent)
     createMenus();
     auto *drops = new SpellDropTarget(this);
     connect(drops, &SpellDropTarget::spellDropped, this, &MainWindow::spellDropped);
+    // Told once the drop is over, so the message does not hold up the desktop's drag and drop.
+    connect(
+        drops, &SpellDropTarget::dropRefused, this,
+        [this](const QString &reason) { m_cantrix.platform().showWarning(tr("Spell Not Opened"), reason); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::createControls(GrowingForm &form)

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "shell/fileurl.h"
+
 SpellDropTarget::SpellDropTarget(QWidget *window)
     : QObject(window)
 {
@@ -15,14 +17,23 @@ SpellDropTarget::SpellDropTarget(QWidget *window)
         child->installEventFilter(this);
 }
 
-QString SpellDropTarget::droppedFile(const QMimeData *data)
+QString SpellDropTarget::droppedFile(const QMimeData *data, QString *refusal)
 {
     if (!data || !data->hasUrls())
         return QString();
+    QString firstRefusal;
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
-            return url.toLocalFile();
+        if (!url.isLocalFile())
+            continue;
+        QString why;
+        const QString path = FileUrl::localPath(url, &why);
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            return path;
+        if (firstRefusal.isEmpty())
+            firstRefusal = why;
     }
+    if (refusal)
+        *refusal = firstRefusal;
     return QString();
 }
 
@@ -32,7 +43,8 @@ bool SpellDropTarget::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (droppedFile(drag->mimeData()).isEmpty())
+        QString refusal;
+        if (droppedFile(drag->mimeData(), &refusal).isEmpty() && refusal.isEmpty())
             break;
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
@@ -40,12 +52,16 @@ bool SpellDropTarget::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString path = droppedFile(drop->mimeData());
-        if (path.isEmpty())
+        QString refusal;
+        const QString path = droppedFile(drop->mimeData(), &refusal);
+        if (path.isEmpty() && refusal.isEmpty())
             break;
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        emit spellDropped(path);
+        if (path.isEmpty())
+            emit dropRefused(refusal);
+        else
+            emit spellDropped(path);
         return true;
     }
     default:

@@ -17,11 +17,14 @@ public:
     // Watches `window` and every widget inside it at this moment.
     explicit SpellDropTarget(QWidget *window);
 
-    // The local file a drag carries, or "" when it carries none; the first of several.
-    static QString droppedFile(const QMimeData *data);
+    // The local file a drag carries, or "" when it carries none; the first of several. A file
+    // URL that names no file here is passed over, and `refusal` says why when no file follows.
+    static QString droppedFile(const QMimeData *data, QString *refusal = nullptr);
 
 signals:
     void spellDropped(const QString &path);
+    // A dropped file URL that names no file here, and why.
+    void dropRefused(const QString &reason);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

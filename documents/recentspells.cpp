@@ -53,15 +53,22 @@ void RecentSpells::remember(const QString &path)
 
 void RecentSpells::open(const QString &path)
 {
-    if (QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (info.isFile()) {
         m_commands.openFile(path);
         return;
     }
     QStringList paths = this->paths();
     paths.removeAll(canonicalEntry(path));
     store(paths);
-    m_platform.showStatus(tr("%1 is no longer there; it was taken off the recent spells.")
-                              .arg(QDir::toNativeSeparators(path)));
+    const QString shown = QDir::toNativeSeparators(path);
+    if (info.isDir())
+        m_platform.showStatus(tr("%1 is a folder, not a spell; it was taken off the recent spells.").arg(shown));
+    else if (info.exists())
+        m_platform.showStatus(tr("%1 is not a regular file but a pipe or a device; it was taken off the recent spells.")
+                                  .arg(shown));
+    else
+        m_platform.showStatus(tr("%1 is no longer there; it was taken off the recent spells.").arg(shown));
 }
 
 void RecentSpells::store(const QStringList &paths)

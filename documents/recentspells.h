@@ -30,8 +30,8 @@ public:
     // Puts `path` first, once.
     void remember(const QString &path);
 
-    // Opens the document as File > Open does. One that is no longer there is taken off the
-    // list, and the status bar says so.
+    // Opens the document as File > Open does. One that is no longer there, or is now a folder,
+    // pipe or device, is taken off the list, and the status bar says which.
     void open(const QString &path);
 
 signals:

@@ -34,6 +34,10 @@ QString authorOptions(const std::uint8_t *data, std::size_t size);
 // The bytes as a host's settings file from which a kqAttributeSlider reads its properties.
 QString sliderProperties(const std::uint8_t *data, std::size_t size);
 
+// The bytes as a help page for the program's own viewer: the check of its markup, then, for a
+// page it accepts, the viewer's document parsed, judged by its tables and laid out.
+QString helpPage(const std::uint8_t *data, std::size_t size);
+
 struct Target
 {
     const char *name;
@@ -48,6 +52,7 @@ inline constexpr Target all[] = {
     {"spell-document", spellDocument, "spell-document"},
     {"author-options", authorOptions, "author-options"},
     {"slider-properties", sliderProperties, "slider-properties"},
+    {"help-page", helpPage, "help-page"},
 };
 
 } // namespace FuzzTargets

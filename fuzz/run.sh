@@ -42,6 +42,7 @@ test_files() {
         spell-document) find "$source_dir/tests" -name '*.xml' 2>/dev/null ;;
         author-options) find "$source_dir/tests" -name 'ctx*.txt' 2>/dev/null ;;
         slider-properties) find "$source_dir/tests" -name '*.ini' 2>/dev/null ;;
+        help-page) find "$source_dir/data" -name '*.htm' 2>/dev/null ;;
     esac
 }
 
@@ -51,7 +52,7 @@ test_files() {
 max_len() {
     case $1 in
         rules-file | rules-check | spell-document) echo 131072 ;;
-        slider-properties) echo 16384 ;;
+        slider-properties | help-page) echo 16384 ;;
         *) echo 4096 ;;
     esac
 }

@@ -688,6 +688,30 @@ private slots:
         QVERIFY(f.platform.warnings.isEmpty());
     }
 
+    void aDroppedFileUrlThatNamesNoFileHereIsRefused_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("another host") << QStringLiteral("file://otherhost/tmp/spell.xml") << QStringLiteral("another computer");
+        QTest::newRow("a NUL") << QStringLiteral("file:///tmp/spell.xml%00.bak") << QStringLiteral("NUL");
+    }
+
+    void aDroppedFileUrlThatNamesNoFileHereIsRefused()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, said);
+        Fixture f;
+        QWidget *field = f.widget<QWidget>("NameText");
+        QMimeData data;
+        data.setUrls({QUrl(url)});
+        QDragEnterEvent enter(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent drop(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QTRY_COMPARE(f.platform.warnings.size(), 1);
+        QVERIFY2(f.platform.warnings.constFirst().text.contains(said), qPrintable(f.platform.warnings.constFirst().text));
+    }
+
     void openRecentListsTheSpellsOpenedAndSaved()
     {
         QSettings().remove(QStringLiteral("RecentSpells"));

@@ -15,6 +15,11 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "app/helpviewer.h"
 #include "app/mainwindow.h"
 #include "app/menucommands.h"
@@ -131,6 +136,42 @@ private slots:
         QVERIFY(back && back->isEnabled());
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(browser->source(), QUrl::fromLocalFile(page));
+    }
+
+    // What a help page names cannot hang or end the program: the page is shown without it.
+    void helpPageIsShownWithoutWhatItMayNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("picture that is a pipe") << QByteArray("<p>Text<img src=\"pipe.png\"></p>") << QStringLiteral("Text");
+        QTest::newRow("picture of a device") << QByteArray("<p>Text<img src=\"file:///dev/zero\"></p>") << QStringLiteral("Text");
+        QTest::newRow("style sheet that is a pipe")
+            << QByteArray("<p>Text</p><link rel=\"stylesheet\" href=\"pipe.png\">") << QStringLiteral("Text");
+        QTest::newRow("3,000 nested tables") << QByteArray("<table><tr><td>").repeated(3000) << QStringLiteral("is not shown");
+        // The parser nests a table it makes up for each stray cell in the one before.
+        QTest::newRow("made-up tables") << QByteArray("<td/><caption><td/></table>").repeated(20) << QStringLiteral("is not shown");
+    }
+
+    void helpPageIsShownWithoutWhatItMayNotRead()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString page = dir.filePath(QStringLiteral("CTXhelp.htm"));
+        QVERIFY(TestFiles::writeBytes(page, "<html><body>" + body + "</body></html>"));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
+        // A viewer that blocks on the pipe ends the test rather than hanging it.
+        ::alarm(60);
+#endif
+        HelpViewer viewer;
+        viewer.showPage(page);
+        viewer.show();
+        viewer.grab();
+#ifdef Q_OS_UNIX
+        ::alarm(0);
+#endif
+        QVERIFY2(viewer.browser()->toPlainText().contains(shown), qPrintable(viewer.browser()->toPlainText()));
     }
 };
 

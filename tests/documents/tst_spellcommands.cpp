@@ -1,7 +1,12 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "windowmodel/cantrix.h"
 #include "windowmodel/spellhistory.h"
@@ -546,6 +551,34 @@ private slots:
         QCOMPARE(m_platform->warnings.constFirst().title, QStringLiteral("Spell Not Opened"));
         QCOMPARE(recent.paths(), QStringList({path(QStringLiteral("bad.xml"))}));
         QVERIFY(WindowSnapshot(*m_window) == before);
+    }
+
+    void recentEntryThatIsNoFileSaysWhatItIs_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("gone") << QStringLiteral("gone.xml") << QStringLiteral("is no longer there");
+        QTest::newRow("a folder") << QStringLiteral("folder.xml") << QStringLiteral("is a folder");
+        QTest::newRow("a pipe") << QStringLiteral("pipe.xml") << QStringLiteral("a pipe or a device");
+        QTest::newRow("a device") << QStringLiteral("/dev/null") << QStringLiteral("a pipe or a device");
+    }
+
+    void recentEntryThatIsNoFileSaysWhatItIs()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, said);
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.xml")));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.xml"))).constData(), 0600), 0);
+#endif
+        QSettings settings(path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        RecentSpells recent(*m_commands, *m_platform, settings);
+        const QString file = entry.startsWith(u'/') ? entry : path(entry);
+        recent.remember(file);
+        recent.open(file);
+        QVERIFY(recent.paths().isEmpty());
+        QCOMPARE(m_platform->statusMessages.size(), 1);
+        QVERIFY2(m_platform->statusMessages.constFirst().contains(said), qPrintable(m_platform->statusMessages.constFirst()));
     }
 
     void titleNamesTheDocumentAndMarksChanges()

@@ -147,13 +147,50 @@ private slots:
         QTest::newRow("file URL") << QStringList{"file:///tmp/fire%20bolt.xml"} << "/tmp/fire bolt.xml";
         QTest::newRow("a colon in the name") << QStringList{"bolt:2.xml"} << "/home/me/bolt:2.xml";
         QTest::newRow("the first of several") << QStringList{"a.xml", "b.xml"} << "/home/me/a.xml";
+        QTest::newRow("file URL of this host") << QStringList{"file://LocalHost/tmp/bolt.xml"} << "/tmp/bolt.xml";
+        // Refused with a reason, not opened as /otherhost/bolt.xml or /tmp/bolt.xml.
+        QTest::newRow("file URL of another host") << QStringList{"file://otherhost/bolt.xml"} << "";
+        QTest::newRow("file URL with a NUL") << QStringList{"file:///tmp/bolt.xml%00.bak"} << "";
     }
 
     void commandLineGivesTheDocumentAsAnAbsolutePath()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
-        QCOMPARE(CommandLine::documentPath(arguments, QStringLiteral("/home/me")), expected);
+        QString refusal;
+        QCOMPARE(CommandLine::documentPath(arguments, QStringLiteral("/home/me"), &refusal), expected);
+        QCOMPARE(refusal.isEmpty(), !expected.isEmpty() || arguments.isEmpty());
+    }
+
+    void filesAreHeldOutOfTheArgumentsBeforeQtReadsThem_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QList<QByteArray>>("forQt");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("an existing file named like an option")
+            << QList<QByteArray>{"cantrix3", "-reverse"} << QList<QByteArray>{"cantrix3"} << QStringList{"-reverse"};
+        QTest::newRow("an option that names no file")
+            << QList<QByteArray>{"cantrix3", "-nograb", "-reverse"} << QList<QByteArray>{"cantrix3", "-nograb"}
+            << QStringList{"-reverse"};
+        QTest::newRow("everything after --")
+            << QList<QByteArray>{"cantrix3", "--", "-style", "gone.xml"} << QList<QByteArray>{"cantrix3"}
+            << QStringList{"-style", "gone.xml"};
+        QTest::newRow("the value of a Qt option")
+            << QList<QByteArray>{"cantrix3", "-style", "-reverse", "spell.xml"}
+            << QList<QByteArray>{"cantrix3", "-style", "-reverse"} << QStringList{"spell.xml"};
+    }
+
+    void filesAreHeldOutOfTheArgumentsBeforeQtReadsThem()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QList<QByteArray>, forQt);
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        for (const char *name : {"-reverse", "spell.xml"})
+            QVERIFY(TestFiles::writeBytes(QDir(dir.path()).filePath(QLatin1String(name)), "<common/>"));
+        const CommandLine::Split split = CommandLine::separateFiles(arguments, dir.path());
+        QCOMPARE(split.forQt, forQt);
+        QCOMPARE(split.files, files);
     }
 
     void titleAndVersionAreTheBuilds()
