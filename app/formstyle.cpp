@@ -52,6 +52,8 @@ void fitCaption(QLabel *label)
     while (!fits(font) && font.pointSizeF() - step >= smallestPointSize)
         font.setPointSizeF(font.pointSizeF() - step);
     label->setFont(font);
+    // A caption cut even so (a long word of a translation) still shows whole under the mouse.
+    label->setToolTip(fits(font) ? QString() : label->text());
 }
 
 } // namespace FormStyle

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
@@ -14,6 +15,7 @@
 #include "documents/spellcommands.h"
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
@@ -68,6 +70,8 @@ int main(int argc, char *argv[])
                                             .arg(ProgramInfo::versionMinor)
                                             .arg(ProgramInfo::versionRevision));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+    // Before any text is made; the language picked in Options, or else the desktop's.
+    ProgramLanguage::install(app, ProgramLanguage::localeFor(ProgramLanguage::chosen(QSettings())));
     QApplication::setWindowIcon(programIcon());
     // Read before start-up makes the program's folder the current one.
     const QString document = CommandLine::process(app);
