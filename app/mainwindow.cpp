@@ -222,8 +222,12 @@ void MainWindow::nameForScreenReaders(const QHash<int, QLabel *> &labels, const 
         {2, fields.typeCombo},  {9, fields.drainText},     {7, fields.modifier1List},
         {6, fields.descriptionText},
     };
-    for (const auto &[index, field] : captioned)
-        labels.value(index)->setBuddy(field);
+    for (const auto &[index, field] : captioned) {
+        QLabel *label = labels.value(index);
+        label->setBuddy(field);
+        // Lists and drop-down lists do not take their name from a buddy.
+        field->setAccessibleName(label->text());
+    }
     // The options and the two halves of the summary share a caption or have none.
     fields.modifier2List->setAccessibleName(tr("Options of the modifier"));
     fields.summary1List->setAccessibleName(tr("Spell summary: category, type and force"));

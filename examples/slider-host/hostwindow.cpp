@@ -23,6 +23,8 @@ HostWindow::HostWindow(QSettings &settings, QWidget *parent)
     grid->addWidget(changes, 3, 0, 1, 2);
     m_changes = new QListWidget(this);
     changes->setBuddy(m_changes);
+    // A list takes no name from its caption.
+    m_changes->setAccessibleName(tr("Changes"));
     grid->addWidget(m_changes, 4, 0, 1, 2);
     m_status = new QLabel(this);
     grid->addWidget(m_status, 5, 0, 1, 2);
