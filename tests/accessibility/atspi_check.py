@@ -162,7 +162,7 @@ def check_program(app):
     wait_for("a modifier in the spell summary", summarised)
 
     drain = text_of(named["Drain"])
-    print("drain code read back: " + drain)
+    print("summary: %s; drain code read back: %s" % ([row.name for row in summary], drain))
     if not re.fullmatch(r"\[\(\d+/2\) [^\]]*\] \S+", drain):
         fail("the drain field reads %r, not a drain code" % drain)
     if not named["Drain"].description:
