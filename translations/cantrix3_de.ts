@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Spell Summary </source>
-        <translation>Zauberübersicht </translation>
+        <translation>Zauber-Übersicht </translation>
     </message>
     <message>
         <source>Remove</source>

@@ -18,6 +18,7 @@
 #include "design/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
+#include "translations/programlanguage.h"
 
 using RulesFixture::withTokens;
 
@@ -132,6 +133,30 @@ private slots:
         for (const QString &status : std::as_const(platform.statusMessages))
             check(&window, QStringLiteral("status"), status);
         QVERIFY2(m_escaped.isEmpty(), qPrintable(m_escaped.join(u'\n')));
+        QCoreApplication::removeTranslator(&marking);
+    }
+
+    // In German no two entries of a menu, nor two menus, share an access key.
+    void germanAccessKeysAreUnique()
+    {
+        ProgramLanguage::install(*qApp, QLocale(QLocale::German));
+        QTemporaryDir dir;
+        RulesFixture::write(dir.path(), {withTokens("]Mana", ""), withTokens("#Alpha", "+1")});
+        RecordingPlatform platform(dir.path(), dir.filePath(QStringLiteral("config")));
+        Cantrix cantrix(platform);
+        MainWindow window(cantrix);
+        QList<QList<QAction *>> menus{window.menuBar()->actions()};
+        for (QMenu *menu : window.menuBar()->findChildren<QMenu *>())
+            menus.append(menu->actions());
+        for (const QList<QAction *> &entries : std::as_const(menus)) {
+            QStringList keys;
+            for (QAction *entry : entries) {
+                const QString key = QKeySequence::mnemonic(entry->text()).toString();
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(entry->text()));
+                keys << key;
+            }
+        }
+        qDeleteAll(qApp->findChildren<QTranslator *>());
     }
 };
 
