@@ -128,7 +128,6 @@ private slots:
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top->isVisible())
                 checkWidgets(top);
-            if (top->isVisible() && qEnvironmentVariableIsSet("SHOTS")) top->grab().save(qEnvironmentVariable("SHOTS") + top->objectName() + QStringLiteral(".png"));
         }
         for (const QString &status : std::as_const(platform.statusMessages))
             check(&window, QStringLiteral("status"), status);
