@@ -117,6 +117,19 @@ def focus(control, before):
     wait_for("the focus on " + spoken_name(control), lambda: focused(control))
 
 
+def listen(event_type):
+    """Starts hearing `event_type` events; the function returned gives their sources so far."""
+    from gi.repository import GLib
+    sources = []
+    pyatspi.Registry.registerEventListener(lambda event: sources.append(event.source), event_type)
+
+    def heard():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return sources
+    return heard
+
+
 def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
@@ -154,6 +167,7 @@ def check_program(app):
     if options.childCount > 0:
         focus(options, modifiers)
         options[0].queryAction().doAction(0)
+    heard = listen("object:text-changed")
     press(KEY_RETURN)
 
     def summarised():
@@ -163,6 +177,8 @@ def check_program(app):
 
     drain = text_of(named["Drain"])
     print("summary: %s; drain code read back: %s" % ([row.name for row in summary], drain))
+    wait_for("the new drain code announced",
+             lambda: any(spoken_name(source) == "Drain" for source in heard()))
     if not re.fullmatch(r"\[\(\d+/2\) [^\]]*\] \S+", drain):
         fail("the drain field reads %r, not a drain code" % drain)
     if not named["Drain"].description:
