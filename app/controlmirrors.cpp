@@ -11,9 +11,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "design/listcontrol.h"
-#include "design/screenupdates.h"
-#include "design/textcontrol.h"
+#include "windowmodel/listcontrol.h"
+#include "windowmodel/screenupdates.h"
+#include "windowmodel/textcontrol.h"
 
 ControlMirror::ControlMirror(QObject *parent, const ScreenUpdates *updates)
     : QObject(parent), m_updates(updates)

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/controlmirrors.h"
-#include "design/drainbreakdown.h"
-#include "design/drainwords.h"
+#include "drain/drainbreakdown.h"
+#include "drain/drainwords.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "app/controlmirrors.h"
 #include "app/drainbreakdowndialog.h"
 #include "app/spellchanges.h"
-#include "design/cantrix.h"
-#include "design/drainbreakdown.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drainbreakdown.h"
 
 DrainBreakdownView::DrainBreakdownView(Cantrix &cantrix, SpellChanges &changes, QMainWindow *window,
                                        QWidget *drainField)
@@ -17,7 +17,7 @@ DrainBreakdownView::DrainBreakdownView(Cantrix &cantrix, SpellChanges &changes, 
 
 void DrainBreakdownView::refresh()
 {
-    const DrainBreakdown breakdown = DrainBreakdown::of(m_cantrix);
+    const DrainBreakdown breakdown = DrainBreakdown::of(m_cantrix.drainInputs());
     m_drainField->setToolTip(plainToolTip(breakdown.lines().join(u'\n')));
     if (m_dialog)
         m_dialog->showBreakdown(breakdown);
@@ -27,7 +27,7 @@ void DrainBreakdownView::showWindow()
 {
     if (!m_dialog) {
         m_dialog = new DrainBreakdownDialog(m_window);
-        m_dialog->showBreakdown(DrainBreakdown::of(m_cantrix));
+        m_dialog->showBreakdown(DrainBreakdown::of(m_cantrix.drainInputs()));
     }
     m_dialog->show();
     m_dialog->raise();

@@ -7,9 +7,9 @@
 
 #include "app/controlmirrors.h"
 #include "app/spellchanges.h"
-#include "design/cantrix.h"
-#include "design/drainpreview.h"
-#include "design/drainwords.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drainpreview.h"
+#include "drain/drainwords.h"
 
 namespace {
 
@@ -50,9 +50,9 @@ DrainPreviewStatus::DrainPreviewStatus(Cantrix &cantrix, SpellChanges &changes, 
 
 void DrainPreviewStatus::refresh()
 {
-    QString text = DrainPreview::ofSelection(m_cantrix).statusText();
+    QString text = DrainPreview::ofSelection(m_cantrix.drainInputs()).statusText();
     if (text.isEmpty())
-        text = DrainWords::levelPastTable(Drain::totalsOf(m_cantrix.Summary1List1.rows(), m_cantrix.Summary2List1.rows()).level);
+        text = DrainWords::levelPastTable(m_cantrix.drainTotals().level);
     m_label->setText(text);
     m_label->setToolTip(plainToolTip(text));
     const bool shown = !text.isEmpty();

@@ -11,8 +11,8 @@
 #include "app/menucommands.h"
 #include "app/programicon.h"
 #include "app/qtplatform.h"
-#include "design/cantrix.h"
 #include "documents/spellcommands.h"
+#include "session/spellsession.h"
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
 #include "translations/programlanguage.h"
@@ -70,26 +70,27 @@ int main(int argc, char *argv[])
                                             .arg(ProgramInfo::versionMinor)
                                             .arg(ProgramInfo::versionRevision));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+    QSettings settings;
     // Before any text is made; the language picked in Options, or else the desktop's.
-    ProgramLanguage::install(app, ProgramLanguage::localeFor(ProgramLanguage::chosen(QSettings())));
+    ProgramLanguage::install(app, ProgramLanguage::localeFor(ProgramLanguage::chosen(settings)));
     QApplication::setWindowIcon(programIcon());
-    // Read before start-up makes the program's folder the current one.
+    // A document named on the command line is taken relative to the folder the program was started in.
     const QString document = CommandLine::process(app);
 
     QtPlatform platform;
-    Cantrix cantrix(platform);
-    MainWindow window(cantrix);
+    SpellSession session(platform, settings);
+    MainWindow window(session);
+    MenuCommands commands(window, session);
     platform.setMainWindow(&window);
 
     // The window is filled before it is first shown. Without a readable rules data file the
     // model has already told the user and closed the window: the program ends with none open,
     // and says to whoever started it that it failed.
-    cantrix.Form_Load();
-    if (cantrix.isClosed())
+    if (!session.start())
         return EXIT_FAILURE;
     window.show();
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
-        new WhenOnScreen(window, [&window, document] { window.commands().spellCommands().openFile(document); });
+        new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });
     return QApplication::exec();
 }

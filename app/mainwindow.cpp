@@ -15,14 +15,14 @@
 #include "app/drainpreviewstatus.h"
 #include "app/formstyle.h"
 #include "app/growingform.h"
-#include "app/menucommands.h"
 #include "app/programicon.h"
 #include "app/spellchanges.h"
 #include "app/spelldroptarget.h"
 #include "controls/arbutton/arbutton.h"
-#include "design/cantrix.h"
-#include "design/drainpreview.h"
-#include "design/drainwords.h"
+#include "session/spellsession.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drainpreview.h"
+#include "drain/drainwords.h"
 #include "shell/programinfo.h"
 
 namespace {
@@ -125,8 +125,8 @@ protected:
 
 } // namespace
 
-MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
-    : QMainWindow(parent), m_cantrix(cantrix)
+MainWindow::MainWindow(SpellSession &session, QWidget *parent)
+    : QMainWindow(parent), m_cantrix(session.window())
 {
     setObjectName(QStringLiteral("Cantrix"));
     setWindowTitle(ProgramInfo::title());
@@ -143,7 +143,6 @@ MainWindow::MainWindow(Cantrix &cantrix, QWidget *parent)
 
     createControls(*growing);
     createMenus();
-    m_commands = new MenuCommands(*this, m_cantrix);
     auto *drops = new SpellDropTarget(this);
     connect(drops, &SpellDropTarget::spellDropped, this, &MainWindow::spellDropped);
 }
@@ -247,7 +246,7 @@ void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidg
     // Every row that can be chosen tells its cost before it is chosen; the words are the core's.
     categories->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.CategoryCombo1.row(row)); });
     types->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.TypeCombo1.row(row)); });
-    modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix, row); });
+    modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix.drainInputs(), row); });
     options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
 
     m_spellChanges = new SpellChanges(m_cantrix, this);

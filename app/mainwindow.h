@@ -10,11 +10,11 @@ class DrainBreakdownView;
 class DrainPreviewStatus;
 class GrowingForm;
 class ListWidgetMirror;
-class MenuCommands;
 class QAction;
 class QLabel;
 class QMenu;
 class SpellChanges;
+class SpellSession;
 
 // The design window on screen. It is a humble view of the window model: it shows every
 // visible control of the model in a widget of its own (named as the control) and hands the
@@ -27,9 +27,7 @@ class MainWindow final : public QMainWindow
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(Cantrix &cantrix, QWidget *parent = nullptr);
-
-    MenuCommands &commands() const { return *m_commands; }
+    explicit MainWindow(SpellSession &session, QWidget *parent = nullptr);
     // What the window shows of the drain code beside the code itself.
     DrainBreakdownView &drainBreakdown() const { return *m_drainBreakdown; }
     DrainPreviewStatus &drainPreview() const { return *m_drainPreview; }
@@ -89,7 +87,6 @@ private:
     QAction *m_mnuDrainBreakdown = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
-    MenuCommands *m_commands = nullptr;
     DrainBreakdownView *m_drainBreakdown = nullptr;
     DrainPreviewStatus *m_drainPreview = nullptr;
     SpellChanges *m_spellChanges = nullptr;

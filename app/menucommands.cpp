@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QMenu>
-#include <QSettings>
 
 #include "app/aboutbox.h"
 #include "app/drainbreakdownview.h"
@@ -15,73 +14,70 @@
 #include "app/rulesproblemsview.h"
 #include "app/spellcardactions.h"
 #include "app/spellchanges.h"
-#include "design/cantrix.h"
-#include "design/spellhistory.h"
-#include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldraft.h"
+#include "session/spellsession.h"
 #include "shell/shellcommands.h"
+#include "windowmodel/cantrix.h"
+#include "windowmodel/spellhistory.h"
 
-MenuCommands::MenuCommands(MainWindow &window, Cantrix &cantrix)
+MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     : QObject(&window),
       m_window(window),
-      m_spellCommands(new SpellCommands(cantrix, cantrix.platform(), this)),
-      m_options(new OptionsCommand(cantrix.platform(), this)),
-      m_shell(new ShellCommands(cantrix.platform(), this)),
-      m_cards(new SpellCardActions(cantrix, &window)),
-      m_rulesProblems(new RulesProblemsView(cantrix, &window)),
-      m_history(new SpellHistory(cantrix, this)),
-      m_opened(new OpenedSpell(cantrix, *m_spellCommands, *m_history, cantrix.platform(), this)),
-      m_draft(new SpellDraft(cantrix, *m_spellCommands, *m_opened, cantrix.platform(), this)),
-      m_settings(new QSettings(this)),
-      m_recent(new RecentSpells(*m_spellCommands, cantrix.platform(), *m_settings, this))
+      m_session(session),
+      m_options(new OptionsCommand(session.platform(), this)),
+      m_cards(new SpellCardActions(session.window(), &window)),
+      m_rulesProblems(new RulesProblemsView(session.window(), session.rulesProblems(), &window))
 {
+    Cantrix &cantrix = session.window();
+    SpellCommands *spellCommands = &session.spellCommands();
+    SpellHistory *history = &session.history();
+    SpellDraft *draft = &session.draft();
+    ShellCommands *shell = &session.shellCommands();
     connect(window.mnuNew(), &QAction::triggered, &cantrix, &Cantrix::mnuNew_Click);
-    connect(window.mnuOpen(), &QAction::triggered, m_spellCommands, &SpellCommands::mnuOpen_Click);
-    connect(window.mnuSave(), &QAction::triggered, m_spellCommands, &SpellCommands::mnuSave_Click);
-    // A save dates a spell saved for the first time, and no control tells of that.
-    connect(window.mnuSave(), &QAction::triggered, m_history, &SpellHistory::settle);
-    connect(window.mnuRestoreLastSpell(), &QAction::triggered, m_draft, &SpellDraft::restore);
+    connect(window.mnuOpen(), &QAction::triggered, spellCommands, &SpellCommands::mnuOpen_Click);
+    connect(window.mnuSave(), &QAction::triggered, spellCommands, &SpellCommands::mnuSave_Click);
+    connect(window.mnuRestoreLastSpell(), &QAction::triggered, draft, &SpellDraft::restore);
     connect(window.mnuExportCard(), &QAction::triggered, m_cards, &SpellCardActions::exportCard);
     connect(window.mnuPrint(), &QAction::triggered, m_cards, &SpellCardActions::print);
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
-    connect(window.mnuExit(), &QAction::triggered, m_shell, &ShellCommands::mnuExit_Click);
-    connect(window.mnuUndo(), &QAction::triggered, m_history, &SpellHistory::undo);
-    connect(window.mnuRedo(), &QAction::triggered, m_history, &SpellHistory::redo);
+    connect(window.mnuExit(), &QAction::triggered, shell, &ShellCommands::mnuExit_Click);
+    connect(window.mnuUndo(), &QAction::triggered, history, &SpellHistory::undo);
+    connect(window.mnuRedo(), &QAction::triggered, history, &SpellHistory::redo);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
     connect(window.mnuDrainBreakdown(), &QAction::triggered, &window.drainBreakdown(), &DrainBreakdownView::showWindow);
     // The preview and the rules problems share the status bar: while the preview speaks, the
     // count keeps to a few words at its side.
     connect(&window.drainPreview(), &DrainPreviewStatus::shown, m_rulesProblems, &RulesProblemsView::setCompact);
-    connect(window.mnuHelpIndex(), &QAction::triggered, m_shell, &ShellCommands::mnuHelpIndex_Click);
+    connect(window.mnuHelpIndex(), &QAction::triggered, shell, &ShellCommands::mnuHelpIndex_Click);
     connect(window.mnuAbout(), &QAction::triggered, this, &MenuCommands::mnuAbout_Click);
 
     // Queued: a recent spell opened from the menu changes the list while its entry still runs.
-    connect(m_recent, &RecentSpells::changed, this, &MenuCommands::listRecentSpells, Qt::QueuedConnection);
+    connect(&session.recentSpells(), &RecentSpells::changed, this, &MenuCommands::listRecentSpells, Qt::QueuedConnection);
     listRecentSpells();
     // Opened once the drop is over, so a message about the file does not hold up the desktop's
     // drag and drop.
-    connect(&window, &MainWindow::spellDropped, m_spellCommands, &SpellCommands::openFile, Qt::QueuedConnection);
+    connect(&window, &MainWindow::spellDropped, spellCommands, &SpellCommands::openFile, Qt::QueuedConnection);
 
     // A user action is one step once the event loop has seen it through, nested handlers and all.
-    connect(&window.spellChanges(), &SpellChanges::settled, m_history, &SpellHistory::settle);
-    connect(m_history, &SpellHistory::settled, this, &MenuCommands::showHistory);
+    connect(&window.spellChanges(), &SpellChanges::settled, &session, &SpellSession::settle);
+    connect(history, &SpellHistory::settled, this, &MenuCommands::showHistory);
     showHistory();
-    window.mnuRestoreLastSpell()->setEnabled(m_draft->isAvailable());
-    connect(m_draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
+    window.mnuRestoreLastSpell()->setEnabled(draft->isAvailable());
+    connect(draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
     // However the program ends (Exit, the window closed, the session over), an unsaved spell is kept.
-    const auto keepDraft = [this] { m_draft->keep(); };
-    connect(qApp, &QCoreApplication::aboutToQuit, m_draft, keepDraft);
+    const auto end = [&session] { session.end(); };
+    connect(qApp, &QCoreApplication::aboutToQuit, &session, end);
 #if QT_CONFIG(sessionmanager)
-    connect(qApp, &QGuiApplication::commitDataRequest, m_draft, keepDraft);
+    connect(qApp, &QGuiApplication::commitDataRequest, &session, end);
 #endif
 }
 
 void MenuCommands::showHistory()
 {
-    m_window.mnuUndo()->setEnabled(m_history->canUndo());
-    m_window.mnuRedo()->setEnabled(m_history->canRedo());
+    m_window.mnuUndo()->setEnabled(m_session.history().canUndo());
+    m_window.mnuRedo()->setEnabled(m_session.history().canRedo());
 }
 
 MenuCommands::~MenuCommands()
@@ -102,7 +98,8 @@ void MenuCommands::listRecentSpells()
 {
     QMenu *menu = m_window.mnuOpenRecent();
     menu->clear();
-    const QStringList paths = m_recent->paths();
+    RecentSpells *recent = &m_session.recentSpells();
+    const QStringList paths = recent->paths();
     // Long paths are shortened in the middle, where the folders least telling of the file are.
     const QFontMetrics metrics(menu->font());
     const int widest = metrics.averageCharWidth() * 60;
@@ -112,7 +109,7 @@ void MenuCommands::listRecentSpells()
         shown.replace(u'&', QStringLiteral("&&"));
         QAction *entry = menu->addAction(tr("&%1 %2").arg(i + 1).arg(shown));
         entry->setStatusTip(QDir::toNativeSeparators(path));
-        connect(entry, &QAction::triggered, m_recent, [this, path] { m_recent->open(path); });
+        connect(entry, &QAction::triggered, recent, [recent, path] { recent->open(path); });
     }
     menu->menuAction()->setEnabled(!paths.isEmpty());
 }

@@ -4,21 +4,15 @@
 #include <QPointer>
 
 class AboutBox;
-class Cantrix;
 class MainWindow;
-class OpenedSpell;
 class OptionsCommand;
-class QSettings;
-class RecentSpells;
 class RulesProblemsView;
-class ShellCommands;
 class SpellCardActions;
-class SpellCommands;
-class SpellDraft;
-class SpellHistory;
+class SpellSession;
 
-// Every command of the main window's menus, each wired to the menu entry that runs it. This is
-// the one place that says which entry does what; the window only builds the menus.
+// Every command of the main window's menus, each wired to the menu entry that runs it: an entry
+// calls the session, or a view of the program's own (dialogs, the card, the rules problems).
+// This is the one place that says which entry does what; the window only builds the menus.
 class MenuCommands final : public QObject
 {
     Q_OBJECT
@@ -26,16 +20,11 @@ class MenuCommands final : public QObject
 
 public:
     // Lives as long as `window`, which owns it.
-    MenuCommands(MainWindow &window, Cantrix &cantrix);
+    MenuCommands(MainWindow &window, SpellSession &session);
     ~MenuCommands() override;
 
-    SpellCommands &spellCommands() const { return *m_spellCommands; }
     OptionsCommand &optionsCommand() const { return *m_options; }
-    ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
-    SpellHistory &history() const { return *m_history; }
-    SpellDraft &draft() const { return *m_draft; }
-    RecentSpells &recentSpells() const { return *m_recent; }
 
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
@@ -46,16 +35,10 @@ private:
     void listRecentSpells();
 
     MainWindow &m_window;
-    SpellCommands *m_spellCommands;
+    SpellSession &m_session;
     OptionsCommand *m_options;
-    ShellCommands *m_shell;
     SpellCardActions *m_cards;
     RulesProblemsView *m_rulesProblems;
-    SpellHistory *m_history;
-    OpenedSpell *m_opened;
-    SpellDraft *m_draft;
-    QSettings *m_settings;
-    RecentSpells *m_recent;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.
     QPointer<AboutBox> m_about;
 };

@@ -171,8 +171,8 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
     } else {
-        // The current folder is the program's own, which an installed copy cannot write to:
-        // a first dialog starts among the user's documents instead.
+        // A first dialog starts among the user's documents rather than in whatever folder the
+        // program was started from, which for an installed copy may not be writable.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (!documents.isEmpty() && QFileInfo(documents).isDir())
             dialog.setDirectory(documents);

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "design/platform.h"
+#include "platform/platform.h"
 
 class HelpViewer;
 class QMainWindow;

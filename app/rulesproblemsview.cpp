@@ -5,11 +5,11 @@
 #include <QStatusBar>
 
 #include "app/rulesproblemsdialog.h"
-#include "design/cantrix.h"
-#include "rulescheck/rulesproblems.h"
+#include "windowmodel/cantrix.h"
+#include "session/rulesproblems.h"
 
-RulesProblemsView::RulesProblemsView(Cantrix &cantrix, QMainWindow *window)
-    : QObject(window), m_cantrix(cantrix), m_window(window), m_problems(new RulesProblems(cantrix, this))
+RulesProblemsView::RulesProblemsView(Cantrix &cantrix, RulesProblems &problems, QMainWindow *window)
+    : QObject(window), m_cantrix(cantrix), m_window(window), m_problems(&problems)
 {
     // A normal status-bar label, not a permanent one: a passing message (such as the rules
     // file turning unreadable) takes the whole bar while it shows, and the count comes back

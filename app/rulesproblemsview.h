@@ -19,7 +19,7 @@ class RulesProblemsView final : public QObject
     Q_DISABLE_COPY_MOVE(RulesProblemsView)
 
 public:
-    RulesProblemsView(Cantrix &cantrix, QMainWindow *window);
+    RulesProblemsView(Cantrix &cantrix, RulesProblems &problems, QMainWindow *window);
 
     // Shows the list of problems (Rules > Show Rules Problems...).
     void showList();

@@ -9,7 +9,7 @@
 #include "app/spellcardpages.h"
 #include "cards/spellcard.h"
 #include "cards/spellcardexport.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 
 SpellCardActions::SpellCardActions(Cantrix &cantrix, QWidget *window)
     : QObject(window), m_cantrix(cantrix), m_window(window),

@@ -1,6 +1,6 @@
 #include "app/spellchanges.h"
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 
 SpellChanges::SpellChanges(Cantrix &cantrix, QObject *parent)
     : QObject(parent)

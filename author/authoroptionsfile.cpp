@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "design/legacytext.h"
-#include "design/platform.h"
+#include "files/legacytext.h"
+#include "platform/platform.h"
 #include "files/wholefile.h"
 
 namespace AuthorOptionsFile {

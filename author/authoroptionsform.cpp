@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "author/authoroptionsfile.h"
-#include "design/platform.h"
+#include "platform/platform.h"
 
 AuthorOptionsForm::AuthorOptionsForm(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "design/textcontrol.h"
+#include "windowmodel/textcontrol.h"
 
 class Platform;
 

@@ -8,8 +8,8 @@
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
-#include "design/drainpreview.h"
-#include "design/spellsnapshot.h"
+#include "drain/drainpreview.h"
+#include "windowmodel/spellsnapshot.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ void modifierDoubleClick(benchmark::State &state, RulesScene *scene)
 void previewSelection(benchmark::State &state, Cantrix &model)
 {
     for (auto _ : state) {
-        QString text = DrainPreview::ofSelection(model).statusText();
+        QString text = DrainPreview::ofSelection(model.drainInputs()).statusText();
         benchmark::DoNotOptimize(text.constData());
     }
 }
@@ -115,7 +115,7 @@ void modifierPreview(benchmark::State &state, RulesScene *scene)
     model->Summary2List.clear();
     model->Summary2List1.clear();
     previewSelection(state, *model);
-    if (DrainPreview::ofSelection(*model).outcome != DrainPreview::Outcome::Adds)
+    if (DrainPreview::ofSelection(model->drainInputs()).outcome != DrainPreview::Outcome::Adds)
         state.SkipWithError("the preview adds no row");
 }
 

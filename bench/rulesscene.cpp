@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QHash>
 
-#include "design/rulesline.h"
-#include "design/rulesreaders.h"
+#include "rules/rulesline.h"
+#include "rules/rulesreaders.h"
 
 RulesScene::RulesScene(const QString &label, const QString &rulesFile)
     : m_label(label), m_platform(m_folder.path()), m_model(m_platform)

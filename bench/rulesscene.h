@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 
 // One rules data file made ready for timing: copied as GX2Mod.dat into a program folder of

@@ -1,6 +1,6 @@
 #include "cards/spellcard.h"
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "files/wholefile.h"
 #include "shell/programinfo.h"
 
@@ -62,7 +62,8 @@ Spell fromWindow(const Cantrix &window)
     spell.name = window.NameText.text();
     spell.category = window.Summary1List.row(0);
     spell.type = window.Summary1List.row(1);
-    spell.force = window.ForceText.text();
+    // The force the drain code beside it was computed with, as the saved document keeps it.
+    spell.force = window.forceInUse();
     spell.drain = window.DrainText.text();
     spell.description = window.DescriptionText.text();
     spell.created = window.CreationDate;

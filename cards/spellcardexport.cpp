@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "cards/spellcard.h"
-#include "design/platform.h"
+#include "platform/platform.h"
 
 class Cantrix;
 

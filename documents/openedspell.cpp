@@ -1,8 +1,10 @@
 #include "documents/openedspell.h"
 
-#include "design/cantrix.h"
-#include "design/platform.h"
-#include "design/spellhistory.h"
+#include <algorithm>
+
+#include "windowmodel/cantrix.h"
+#include "platform/platform.h"
+#include "windowmodel/spellhistory.h"
 #include "documents/spellcommands.h"
 
 OpenedSpell::OpenedSpell(Cantrix &window, SpellCommands &commands, SpellHistory &history, Platform &platform,
@@ -22,12 +24,21 @@ QString OpenedSpell::path() const
 
 bool OpenedSpell::differs() const
 {
-    return path().isEmpty() || !SpellSnapshot::of(m_window).sameSpell(m_stored);
+    const QString shownPath = path();
+    if (shownPath.isEmpty())
+        return true;
+    const auto stored = std::find_if(m_stored.cbegin(), m_stored.cend(),
+                                     [&shownPath](const auto &document) { return document.first == shownPath; });
+    return stored == m_stored.cend() || !SpellSnapshot::of(m_window).sameSpell(stored->second);
 }
 
 void OpenedSpell::remember()
 {
-    m_stored = SpellSnapshot::of(m_window);
+    const QString shownPath = path();
+    std::erase_if(m_stored, [&shownPath](const auto &document) { return document.first == shownPath; });
+    m_stored.emplace_back(shownPath, SpellSnapshot::of(m_window));
+    if (int(m_stored.size()) > SpellHistory::maxSteps + 1)
+        m_stored.pop_front();
     showTitle();
 }
 

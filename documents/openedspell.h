@@ -1,9 +1,12 @@
 #pragma once
 
+#include <deque>
+#include <utility>
+
 #include <QObject>
 #include <QString>
 
-#include "design/spellsnapshot.h"
+#include "windowmodel/spellsnapshot.h"
 
 class Cantrix;
 class Platform;
@@ -34,7 +37,10 @@ private:
     Cantrix &m_window;
     SpellCommands &m_commands;
     Platform &m_platform;
-    SpellSnapshot m_stored;
+    // Each document the window's spell was opened from or saved to lately, as it stood then.
+    // Undo and Redo may bring back an earlier document's spell with its path, and the title
+    // must judge it against that document, not the last one opened. As many as Undo can reach.
+    std::deque<std::pair<QString, SpellSnapshot>> m_stored;
     // What the title shows, so that it is told only of changes.
     QString m_shownPath;
     bool m_shownModified = false;

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "design/platform.h"
+#include "platform/platform.h"
 #include "documents/spellcommands.h"
 
 namespace {

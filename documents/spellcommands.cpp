@@ -6,8 +6,8 @@
 #include <QFileInfo>
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
-#include "design/platform.h"
+#include "windowmodel/cantrix.h"
+#include "platform/platform.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/spelldocumentwriter.h"
 #include "documents/xmlelementreader.h"

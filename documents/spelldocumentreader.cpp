@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,14 +18,6 @@ bool isBlanksOnly(const QString &text)
             return false;
     }
     return true;
-}
-
-// Replaces one row of a list the way every summary row is replaced: insert, then remove the
-// row that moved down.
-void replaceRow(ListControl &list, int row, const QString &text)
-{
-    list.insert(row, text);
-    list.remove(row + 1);
 }
 
 // The elements that do something to the window, each named once in parser_startElement.
@@ -163,7 +155,7 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
         } else {
             list.setSelectedIndex(i);
         }
-        replaceRow(m_window.Summary1List1, summaryRow, modifier);
+        m_window.Summary1List1.replace(summaryRow, modifier);
     }
     // The window keeps what New chose, and its drain code will follow that: the user must know.
     if (found)

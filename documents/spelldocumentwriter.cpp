@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 
 namespace SpellDocumentWriter {
 
@@ -35,15 +35,6 @@ QString summaryLine(const QString &element, QStringView value, QStringView modif
 {
     return QStringLiteral("    <") + element + QStringLiteral(" value=") + quoted(value)
         + QStringLiteral(" modifier=") + quoted(modifier) + QStringLiteral("/>");
-}
-
-// The bare force the spell uses. Before any edit the twin row holds only a placeholder blank
-// while the field already shows the force in use, so the field is taken; while the field has
-// been emptied the summary row and the drain code keep the force typed last, so the twin row is.
-QString forceInUse(const Cantrix &window)
-{
-    const QString typed = window.ForceText.text();
-    return typed.isEmpty() ? window.Summary1List1.row(2) : typed;
 }
 
 } // namespace
@@ -105,7 +96,7 @@ QByteArray compose(const Cantrix &window, const AuthorProfile &author, const Dat
         QStringLiteral("  <general>"),
         summaryLine(QStringLiteral("category"), window.Summary1List.row(0), window.Summary1List1.row(0)),
         summaryLine(QStringLiteral("type"), window.Summary1List.row(1), window.Summary1List1.row(1)),
-        summaryLine(QStringLiteral("force"), window.Summary1List.row(2), forceInUse(window)),
+        summaryLine(QStringLiteral("force"), window.Summary1List.row(2), window.forceInUse()),
         summaryLine(QStringLiteral("drain"), window.DrainText.text()),
         summaryLine(QStringLiteral("description"), window.DescriptionText.text()),
         QStringLiteral("  </general>"),

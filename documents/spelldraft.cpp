@@ -5,8 +5,8 @@
 #include <QFileInfo>
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
-#include "design/platform.h"
+#include "windowmodel/cantrix.h"
+#include "platform/platform.h"
 #include "documents/openedspell.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldocumentwriter.h"

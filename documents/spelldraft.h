@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "design/spellsnapshot.h"
+#include "windowmodel/spellsnapshot.h"
 
 class Cantrix;
 class OpenedSpell;

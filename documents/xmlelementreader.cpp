@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
-#include "design/legacytext.h"
+#include "files/legacytext.h"
 #include "documents/xmlmarkuplimits.h"
 
 QString XmlAttributeList::getQName(int index) const

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "design/drain.h"
+#include "drain/drain.h"
 
 namespace {
 

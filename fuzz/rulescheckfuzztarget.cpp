@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "design/rulesfile.h"
+#include "rules/rulesfile.h"
 #include "rulescheck/rulescheck.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "design/cantrix.h"
-#include "design/drain.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drain.h"
 #include "tests/support/recordingplatform.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "documents/spellcommands.h"
 #include "tests/support/recordingplatform.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "design/legacytext.h"
+#include "files/legacytext.h"
 #include "rulescheck/rulescheckdetail.h"
 
 namespace {

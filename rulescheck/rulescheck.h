@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "design/rulesfile.h"
+#include "rules/rulesfile.h"
 
 // Finds the mistakes in a rules data file that the program itself reads without a word: a
 // modifier that silently loses its options, a token read other than it looks, two modifiers

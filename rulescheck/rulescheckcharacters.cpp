@@ -2,8 +2,8 @@
 // what stands in column 60; and the escapes that show such characters in a message.
 #include "rulescheck/rulescheckdetail.h"
 
-#include "design/legacytext.h"
-#include "design/rulesline.h"
+#include "files/legacytext.h"
+#include "rules/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {

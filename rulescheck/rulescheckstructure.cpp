@@ -6,8 +6,8 @@
 
 #include <QHash>
 
-#include "design/cantrix.h"
-#include "design/rulesline.h"
+#include "rules/rulesreaders.h"
+#include "rules/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {
@@ -71,7 +71,7 @@ int firstFilledColumn(QStringView line, int fromColumn)
 
 QString groupKey(const QString &text, bool ownsOptions)
 {
-    return (ownsOptions ? text + optionRowSeparator : text).left(Cantrix::groupPrefixLength);
+    return (ownsOptions ? text + optionRowSeparator : text).left(RulesReaders::groupPrefixLength);
 }
 
 } // namespace
@@ -155,21 +155,16 @@ private:
     {
         if (!m_out)
             return;
-        for (qsizetype below = index + 1; below < m_lines.size(); ++below) {
+        RulesReaders::forEachOptionLineBelow(m_lines, index, [this](qsizetype below) {
             const QString &line = m_lines[below];
-            const QChar marker = RulesLine::marker(line);
-            if (marker == RulesLine::commentMarker)
-                continue;
-            if (marker != RulesLine::optionMarker)
-                return;
             // A line of blanks that no reader lists does no harm.
             const QString text = RulesLine::modifierOrOptionText(line);
             if (text.isEmpty() && RulesLine::tokenString(line).isEmpty())
-                continue;
+                return true;
             m_hiddenOptionsReported = true;
             reportHiddenOptions(text, int(below) + 1);
-            return;
-        }
+            return false;
+        });
     }
 
     // A name or text that runs on into the token field leaves no tokens worth judging.
@@ -469,7 +464,7 @@ private:
         for (const QString &text : modifiers.inOrder) {
             const Modifier &modifier = modifiers.byText[text];
             const QString key = groupKey(text, modifier.ownsOptions);
-            if (modifier.ownsOptions && key.size() < Cantrix::groupPrefixLength)
+            if (modifier.ownsOptions && key.size() < RulesReaders::groupPrefixLength)
                 shortOptionRowStarts.insert(key, text);
         }
 

@@ -3,8 +3,8 @@
 // says exactly what the program makes of it.
 #include "rulescheck/rulescheckdetail.h"
 
-#include "design/drain.h"
-#include "design/rulesline.h"
+#include "rules/tokenstring.h"
+#include "rules/rulesline.h"
 
 namespace RulesCheckDetail {
 namespace {
@@ -26,8 +26,8 @@ QString signedNumber(qint64 value)
 // What the drain calculation makes of one token, in words.
 QString reading(QStringView token)
 {
-    Drain::Totals totals;
-    Drain::addTokens(token, totals);
+    TokenString::Totals totals;
+    TokenString::addTokens(token, totals);
     if (totals.drainModifier != 0)
         return RulesCheck::tr("it is read as a drain modifier of %1").arg(signedNumber(totals.drainModifier));
     if (token.size() > 1 && isDigit(token[1]))
@@ -41,10 +41,10 @@ QString reading(QStringView token)
 // adds between the end of the previous token and the end of this one, in words.
 QString readingAfterDoubledBlank(QStringView tokenString, qsizetype previousEnd, qsizetype end)
 {
-    Drain::Totals upTo;
-    Drain::Totals before;
-    Drain::addTokens(tokenString.left(end), upTo);
-    Drain::addTokens(tokenString.left(previousEnd), before);
+    TokenString::Totals upTo;
+    TokenString::Totals before;
+    TokenString::addTokens(tokenString.left(end), upTo);
+    TokenString::addTokens(tokenString.left(previousEnd), before);
     const qint64 level = upTo.level - before.level;
     const qint64 drainModifier = upTo.drainModifier - before.drainModifier;
     if (drainModifier != 0 && level != 0)

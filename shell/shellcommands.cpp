@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "design/platform.h"
+#include "platform/platform.h"
 
 ShellCommands::ShellCommands(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform)
@@ -16,7 +16,9 @@ void ShellCommands::RunShellExecute(const QString &sTopic, const QString &sFile,
 {
     Q_UNUSED(sParams)
     Q_UNUSED(nShowCmd)
-    const QDir base = sDirectory ? QDir(*sDirectory) : QDir::current();
+    // A file named without a folder is the program's own, as the help page is; the process's
+    // current folder is whatever the desktop started it in.
+    const QDir base(sDirectory ? *sDirectory : m_platform.programDirectory());
     m_platform.openWithDesktop(sTopic, QDir::cleanPath(base.absoluteFilePath(sFile)), {});
 }
 

@@ -2,12 +2,15 @@
 // OK and About again; Help Index and Exit reaching the desktop through the window model.
 #include <QApplication>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
 #include "controls/arbutton/arbutton.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
@@ -20,8 +23,11 @@ struct Fixture
 {
     QTemporaryDir dir;
     RecordingPlatform platform;
-    Cantrix cantrix{platform};
-    MainWindow window{cantrix};
+    QSettings settings;
+    SpellSession session{platform, settings};
+    Cantrix &cantrix = session.window();
+    MainWindow window{session};
+    MenuCommands commands{window, session};
 
     Fixture()
     {

@@ -26,8 +26,10 @@
 
 #include "app/controlmirrors.h"
 #include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
 #include "controls/arbutton/arbutton.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
@@ -82,8 +84,11 @@ struct Fixture
 {
     QTemporaryDir dir;
     RecordingPlatform platform;
-    Cantrix cantrix{platform};
-    MainWindow window{cantrix};
+    QSettings settings;
+    SpellSession session{platform, settings};
+    Cantrix &cantrix = session.window();
+    MainWindow window{session};
+    MenuCommands commands{window, session};
 
     explicit Fixture(const QStringList &rules = testRules(), bool load = true)
     {

@@ -15,7 +15,7 @@
 
 #include "app/helpviewer.h"
 #include "app/mainwindow.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "translations/programlanguage.h"

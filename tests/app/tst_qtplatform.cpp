@@ -10,14 +10,17 @@
 #include <QSizeGrip>
 #include <QTimer>
 #include <QStatusBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "app/helpviewer.h"
 #include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
 #include "app/qtplatform.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "shell/programinfo.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
@@ -44,9 +47,11 @@ private slots:
         QTemporaryDir dir;
         RulesFixture::write(dir.path(), {withTokens("]Mana", "+1"), withTokens("#Alpha", "+1")});
         RecordingPlatform recording(dir.path());
-        Cantrix cantrix(recording);
-        MainWindow window(cantrix);
-        cantrix.Form_Load();
+        QSettings settings;
+        SpellSession session(recording, settings);
+        MainWindow window(session);
+        MenuCommands commands(window, session);
+        session.start();
         QtPlatform platform;
         platform.setMainWindow(&window);
         const QString text = QStringLiteral("The rules data file GX2Mod.dat cannot be read");

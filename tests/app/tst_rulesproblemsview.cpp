@@ -5,12 +5,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/mainwindow.h"
-#include "design/cantrix.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -33,8 +36,11 @@ struct Fixture
 {
     QTemporaryDir dir;
     RecordingPlatform platform;
-    Cantrix cantrix{platform};
-    MainWindow window{cantrix};
+    QSettings settings;
+    SpellSession session{platform, settings};
+    Cantrix &cantrix = session.window();
+    MainWindow window{session};
+    MenuCommands commands{window, session};
 
     explicit Fixture(const QStringList &rules)
     {

@@ -8,15 +8,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
 #include "app/spellcardpages.h"
 #include "cards/spellcard.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -27,8 +30,11 @@ struct Fixture
 {
     QTemporaryDir dir;
     RecordingPlatform platform;
-    Cantrix cantrix{platform};
-    MainWindow window{cantrix};
+    QSettings settings;
+    SpellSession session{platform, settings};
+    Cantrix &cantrix = session.window();
+    MainWindow window{session};
+    MenuCommands commands{window, session};
 
     Fixture()
     {

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "cards/spellcard.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -35,6 +35,10 @@ private slots:
                                      "<td>Zap</td>", "+3DRT", "<td>Range: Touch</td>", "-1DRT"})
             QVERIFY2(card.contains(QLatin1String(expected)), expected);
         QVERIFY(!card.contains(QStringLiteral("<Ice>")));
+
+        // An emptied force field: the card gives the force the drain code still uses.
+        window.ForceText.setText(QString());
+        QCOMPARE(SpellCard::fromWindow(window).force, QStringLiteral("4"));
     }
 
     void emptySpellStillMakesACard()

@@ -8,7 +8,7 @@
 #include "author/authoroptionsfile.h"
 #include "cards/spellcard.h"
 #include "cards/spellcardexport.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 

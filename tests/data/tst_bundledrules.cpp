@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "design/cantrix.h"
-#include "design/drainbreakdown.h"
-#include "design/drainpreview.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drainbreakdown.h"
+#include "drain/drainpreview.h"
 #include "tests/support/recordingplatform.h"
 
 namespace {
@@ -180,7 +180,7 @@ private slots:
         Cantrix &w = *m_window;
         int added = 0;
         const auto check = [&](const QString &where, const std::function<void()> &doubleClick) {
-            const DrainPreview preview = DrainPreview::ofSelection(w);
+            const DrainPreview preview = DrainPreview::ofSelection(w.drainInputs());
             const QStringList before = w.Summary2List.rows();
             const QString codeBefore = w.DrainText.text();
             doubleClick();
@@ -191,7 +191,7 @@ private slots:
             } else {
                 QVERIFY2(w.Summary2List.rows() == before && w.DrainText.text() == codeBefore, qPrintable(where));
             }
-            QCOMPARE(DrainBreakdown::of(w).code, w.DrainText.text());
+            QCOMPARE(DrainBreakdown::of(w.drainInputs()).code, w.DrainText.text());
         };
         for (int c = 0; c < w.CategoryCombo.count(); ++c) {
             w.CategoryCombo.setSelectedIndex(c);

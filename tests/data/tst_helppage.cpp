@@ -10,8 +10,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include "design/cantrix.h"
-#include "design/drain.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drain.h"
 #include "tests/support/recordingplatform.h"
 #include "translations/programlanguage.h"
 

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <QTest>
 
-#include "design/cantrix.h"
-#include "design/spellsnapshot.h"
+#include "windowmodel/cantrix.h"
+#include "windowmodel/spellsnapshot.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
 

@@ -3,15 +3,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "design/cantrix.h"
-#include "design/spellhistory.h"
+#include "windowmodel/cantrix.h"
+#include "windowmodel/spellhistory.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/xmlelementreader.h"
 #include "documents/spelldraft.h"
+#include "session/spellsession.h"
 #include "tests/documents/spellfixture.h"
+#include "tests/support/ordinaryuser.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -29,8 +31,11 @@ public:
         m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
     ~ReadOnlyPath() { m_file.setPermissions(m_permissions); }
-    // An administrator writes into read-only files and folders all the same.
-    bool takesEffect() const { return !QFileInfo(m_file.fileName()).isWritable(); }
+    // Whoever takes the step must be kept out (see OrdinaryUser).
+    bool takesEffect() const
+    {
+        return OrdinaryUser::run([this] { return !QFileInfo(m_file.fileName()).isWritable(); });
+    }
 
 private:
     QFile m_file;
@@ -45,12 +50,14 @@ class TestSpellCommands : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<Cantrix> m_window;
-    std::unique_ptr<SpellCommands> m_commands;
-    // What the program builds around the commands to keep the spell on screen.
-    std::unique_ptr<SpellHistory> m_history;
-    std::unique_ptr<OpenedSpell> m_opened;
-    std::unique_ptr<SpellDraft> m_draft;
+    std::unique_ptr<QSettings> m_settings;
+    // The program as it is assembled, and the parts the tests drive.
+    std::unique_ptr<SpellSession> m_session;
+    Cantrix *m_window = nullptr;
+    SpellCommands *m_commands = nullptr;
+    SpellHistory *m_history = nullptr;
+    OpenedSpell *m_opened = nullptr;
+    SpellDraft *m_draft = nullptr;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString draftPath() const { return path(QStringLiteral("data/") + QLatin1String(SpellDraft::fileName)); }
@@ -73,21 +80,20 @@ private slots:
         m_platform->setProgramDirectory(m_dir->path());
         m_platform->setUserConfigDirectory(path(QStringLiteral("config")));
         m_platform->setUserDataDirectory(path(QStringLiteral("data")));
-        m_window = std::make_unique<Cantrix>(*m_platform);
-        m_commands = std::make_unique<SpellCommands>(*m_window, *m_platform);
-        m_history = std::make_unique<SpellHistory>(*m_window);
-        m_opened = std::make_unique<OpenedSpell>(*m_window, *m_commands, *m_history, *m_platform);
-        m_draft = std::make_unique<SpellDraft>(*m_window, *m_commands, *m_opened, *m_platform);
+        m_settings = std::make_unique<QSettings>(path(QStringLiteral("config/settings.ini")), QSettings::IniFormat);
+        m_session = std::make_unique<SpellSession>(*m_platform, *m_settings);
+        m_window = &m_session->window();
+        m_commands = &m_session->spellCommands();
+        m_history = &m_session->history();
+        m_opened = &m_session->openedSpell();
+        m_draft = &m_session->draft();
         act([this] { m_window->Form_Load(); });
     }
 
     void cleanup()
     {
-        m_draft.reset();
-        m_opened.reset();
-        m_history.reset();
-        m_commands.reset();
-        m_window.reset();
+        m_session.reset();
+        m_settings.reset();
         m_platform.reset();
         m_dir.reset();
     }
@@ -307,15 +313,18 @@ private slots:
         QVERIFY(writeBytes(path(earlierFile), earlier));
         std::optional<ReadOnlyPath> lock;
         if (!readOnly.isEmpty()) {
+            QVERIFY(OrdinaryUser::take(m_dir->path()));
             lock.emplace(path(readOnly));
-            if (!lock->takesEffect())
-                QSKIP("This account writes into read-only files and folders (administrator).");
+            QVERIFY(lock->takesEffect());
         }
         composeCombatSpell(*m_window);
         const WindowSnapshot before(*m_window);
 
         m_platform->dialogAnswers.enqueue(path(target));
-        m_commands->mnuSave_Click();
+        OrdinaryUser::run([this] {
+            m_commands->mnuSave_Click();
+            return true;
+        });
 
         QCOMPARE(fileBytes(path(earlierFile)), earlier);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));
@@ -554,6 +563,48 @@ private slots:
         QCOMPARE(m_platform->documentPath, QString());
     }
 
+    void undoAgreesWithWhatOpenAndSaveDid_data()
+    {
+        QTest::addColumn<QString>("story");
+        QTest::addColumn<QString>("document"); // the file the title names afterwards
+        QTest::addColumn<bool>("modified");    // and whether the spell differs from it (and is kept)
+        QTest::newRow("open a, open b, undo") << "open-a open-b undo" << "a.xml" << false;
+        QTest::newRow("new spell saved, then undo") << "name force save-c undo" << "c.xml" << true;
+        QTest::newRow("opened spell saved, then undo") << "open-a name save-a undo" << "a.xml" << true;
+    }
+
+    void undoAgreesWithWhatOpenAndSaveDid()
+    {
+        QFETCH(QString, story);
+        QFETCH(QString, document);
+        QFETCH(bool, modified);
+        composeCombatSpell(*m_window);
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("a.xml"))).outcome, SpellCommands::Outcome::Done);
+        m_window->NameText.setText(QStringLiteral("Other"));
+        QCOMPARE(m_commands->SaveSpell(path(QStringLiteral("b.xml"))).outcome, SpellCommands::Outcome::Done);
+        act([this] { m_window->mnuNew_Click(); });
+        for (const QString &step : story.split(u' ')) {
+            act([&] {
+                if (step.startsWith(u"open-") || step.startsWith(u"save-")) {
+                    m_platform->dialogAnswers.enqueue(path(step.mid(5) + QStringLiteral(".xml")));
+                    step.startsWith(u"open-") ? m_commands->mnuOpen_Click() : m_commands->mnuSave_Click();
+                }
+                if (step == u"name")
+                    m_window->NameText.setText(QStringLiteral("Bolt"));
+                if (step == u"force")
+                    m_window->ForceText.setText(QStringLiteral("4"));
+                if (step == u"undo")
+                    m_history->undo();
+            });
+        }
+        QCOMPARE(m_platform->documentPath, path(document));
+        QCOMPARE(m_platform->documentModified, modified);
+        // Save dated the spell and Undo leaves the date as the document has it.
+        QVERIFY(!m_window->CreationDate.isEmpty());
+        QCOMPARE(m_session->end(), std::nullopt);
+        QCOMPARE(QFileInfo::exists(draftPath()), modified);
+    }
+
     void spellKeptAtTheEndOnlyWhenNeitherFreshNorSaved_data()
     {
         QTest::addColumn<QString>("story");
@@ -603,5 +654,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSpellCommands)
+QTEST_GUILESS_MAIN(TestSpellCommands)
 #include "tst_spellcommands.moc"

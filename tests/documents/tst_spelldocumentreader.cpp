@@ -1,7 +1,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/xmlelementreader.h"
 #include "tests/documents/spellfixture.h"

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "author/authoroptionsfile.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldocumentwriter.h"
 #include "tests/documents/spellfixture.h"

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "design/rulesfile.h"
+#include "rules/rulesfile.h"
 
 namespace RulesFaultFiles {
 

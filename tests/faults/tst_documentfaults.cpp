@@ -16,14 +16,16 @@
 #include "app/spellcardpages.h"
 #include "author/authoroptionsform.h"
 #include "cards/spellcardexport.h"
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "documents/spellcommands.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/faults/filesizelimit.h"
+#include "tests/support/ordinaryuser.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
 using namespace SpellFixture;
+
 
 class TestDocumentFaults : public QObject
 {
@@ -143,20 +145,19 @@ private slots:
 
     void saveIntoAReadOnlyFolder()
     {
-#ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("an administrator writes into read-only folders all the same; "
-                  "saveWhereNotEvenAnAdministratorMayWrite covers that account");
-#endif
         QVERIFY(QDir().mkpath(path(QStringLiteral("locked"))));
         const QString target = path(QStringLiteral("locked/spell.xml"));
         QVERIFY(writeBytes(target, earlierDocument()));
+        QVERIFY(OrdinaryUser::take(m_dir->path()));
         QFile folder(path(QStringLiteral("locked")));
         const QFileDevice::Permissions permissions = folder.permissions();
         QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         composeCombatSpell(*m_window);
         m_platform->dialogAnswers.enqueue(target);
-        m_commands->mnuSave_Click();
+        OrdinaryUser::run([this] {
+            m_commands->mnuSave_Click();
+            return true;
+        });
         folder.setPermissions(permissions);
         QCOMPARE(fileBytes(target), earlierDocument());
         verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
@@ -256,20 +257,12 @@ private slots:
         QCOMPARE(::stat(native.constData(), &before), 0);
         composeCombatSpell(*m_window);
 
-        const auto asNobody = [](const auto &action) {
-            if (::setegid(65534) != 0 || ::seteuid(65534) != 0)
-                qFatal("cannot become another user");
-            const auto result = action();
-            if (::seteuid(0) != 0 || ::setegid(0) != 0)
-                qFatal("cannot become the administrator again");
-            return result;
-        };
         // Where the folders above the test's own let no other user through, there is no sharing.
-        if (!asNobody([&] { return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0; }))
+        if (!OrdinaryUser::run([&] { return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0; }))
             QSKIP("no other user can reach the test's folder on this system");
         const auto saveAsNobody = [&](qint64 fileSizeLimit) {
             const FileSizeLimit limit(fileSizeLimit);
-            return asNobody([&] { return m_commands->SaveSpell(target); });
+            return OrdinaryUser::run([&] { return m_commands->SaveSpell(target); });
         };
 
         // A disk with no room for the longer document: refused before a byte is written.

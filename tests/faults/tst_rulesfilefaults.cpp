@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "tests/faults/rulesfaultfiles.h"
 #include "tests/support/recordingplatform.h"
 

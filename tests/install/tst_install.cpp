@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "shell/programinfo.h"
 #include "tests/support/virtualdisplay.h"
 

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "design/cantrix.h"
-#include "design/drain.h"
-#include "design/rulesfile.h"
-#include "design/rulesreaders.h"
+#include "windowmodel/cantrix.h"
+#include "drain/drain.h"
+#include "rules/rulesfile.h"
+#include "rules/rulesreaders.h"
 #include "rulescheck/rulescheck.h"
 #include "tests/support/recordingplatform.h"
 

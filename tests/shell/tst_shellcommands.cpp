@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTranslator>
 
-#include "design/cantrix.h"
+#include "windowmodel/cantrix.h"
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
 #include "shell/shellcommands.h"
@@ -136,7 +136,7 @@ private slots:
         QTest::newRow("in the directory") << "guide.htm" << "/srv/docs" << "/srv/docs/guide.htm";
         QTest::newRow("above the directory") << "../guide.htm" << "/srv/docs" << "/srv/guide.htm";
         QTest::newRow("absolute file") << "/tmp/card.html" << "/srv/docs" << "/tmp/card.html";
-        QTest::newRow("current folder") << "guide.htm" << "" << "guide.htm";
+        QTest::newRow("program folder") << "guide.htm" << "" << "guide.htm";
     }
 
     void runShellExecutePlacesARelativeFile()
@@ -144,14 +144,14 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, directory);
         QFETCH(QString, expected);
-        RecordingPlatform platform;
+        RecordingPlatform platform(QStringLiteral("/opt/cantrix"));
         ShellCommands shell(platform);
         const std::optional<QString> sDirectory =
             directory.isEmpty() ? std::nullopt : std::optional<QString>(directory);
         shell.RunShellExecute(QStringLiteral("Open"), file, std::nullopt, sDirectory, ShellCommands::showNormal);
         QCOMPARE(platform.desktopCalls.size(), 1);
         QCOMPARE(platform.desktopCalls.at(0).verb, QStringLiteral("Open"));
-        QCOMPARE(platform.desktopCalls.at(0).path, QDir::current().absoluteFilePath(expected));
+        QCOMPARE(platform.desktopCalls.at(0).path, QDir(platform.programDirectory()).absoluteFilePath(expected));
     }
 
     void exitEndsAtOnceWithAnUnsavedSpell()

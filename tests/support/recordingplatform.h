@@ -5,7 +5,7 @@
 #include <QQueue>
 #include <QStringList>
 
-#include "design/platform.h"
+#include "platform/platform.h"
 
 // A Platform for tests and the scenario driver: it records every message and desktop call,
 // answers file dialogs from a queue, and lets the test fix today's date.

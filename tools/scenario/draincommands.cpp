@@ -1,7 +1,7 @@
 // Scenario commands for the cost of a choice: selecting an option as a single click does, the
 // status-bar preview of the selected row, and the drain code taken apart.
-#include "design/drainbreakdown.h"
-#include "design/drainpreview.h"
+#include "drain/drainbreakdown.h"
+#include "drain/drainpreview.h"
 #include "tools/scenario/scenariojson.h"
 #include "tools/scenario/scenariorunner.h"
 
@@ -55,6 +55,6 @@ void addDrainScenarioCommands(ScenarioRunner &runner)
         return QString();
     });
     runner.addDumpField(QStringLiteral("Preview"),
-                        [&w] { return ScenarioJson::string(DrainPreview::ofSelection(w).statusText()); });
-    runner.addDumpField(QStringLiteral("Breakdown"), [&w] { return breakdownJson(DrainBreakdown::of(w)); });
+                        [&w] { return ScenarioJson::string(DrainPreview::ofSelection(w.drainInputs()).statusText()); });
+    runner.addDumpField(QStringLiteral("Breakdown"), [&w] { return breakdownJson(DrainBreakdown::of(w.drainInputs())); });
 }

@@ -3,31 +3,29 @@
 // next run.
 #include <memory>
 
-#include "design/spellhistory.h"
-#include "documents/openedspell.h"
-#include "documents/spellcommands.h"
 #include "documents/spelldraft.h"
+#include "session/spellsession.h"
 #include "shell/shellcommands.h"
+#include "windowmodel/spellhistory.h"
 #include "tools/scenario/scenariojson.h"
 #include "tools/scenario/scenariorunner.h"
 
 namespace {
 
-// What the program builds around the window for one run, as MenuCommands does.
+// What the keeping commands of one run work with.
 struct KeepSession
 {
     explicit KeepSession(ScenarioRunner &runner)
-        : history(runner.window()),
-          opened(runner.window(), runner.spellCommands(), history, runner.platform()),
-          draft(runner.window(), runner.spellCommands(), opened, runner.platform()),
-          shell(runner.platform()), statusSince(runner.platform().statusMessages.size())
+        : history(runner.session().history()), draft(runner.session().draft()),
+          shell(runner.session().shellCommands()), session(runner.session()),
+          statusSince(runner.platform().statusMessages.size())
     {
     }
 
-    SpellHistory history;
-    OpenedSpell opened;
-    SpellDraft draft;
-    ShellCommands shell;
+    SpellHistory &history;
+    SpellDraft &draft;
+    ShellCommands &shell;
+    SpellSession &session;
     // A new run shows a new window, with nothing in its status bar yet.
     qsizetype statusSince;
 };
@@ -39,7 +37,7 @@ void addKeepScenarioCommands(ScenarioRunner &runner)
     using Argument = ScenarioRunner::Argument;
     const auto session = std::make_shared<KeepSession>(runner);
     // Each script line is one user action, settled as the program's event loop settles one.
-    runner.addAfterCommand([session] { session->history.settle(); });
+    runner.addAfterCommand([session] { session->session.settle(); });
 
     runner.addCommand(QStringLiteral("undo"), Argument::None, [session](const QString &, int) {
         session->history.undo();
@@ -56,7 +54,7 @@ void addKeepScenarioCommands(ScenarioRunner &runner)
     // The program ends as Exit (or closing the window, or the session ending) ends it.
     runner.addCommand(QStringLiteral("exit"), Argument::None, [session](const QString &, int) {
         session->shell.mnuExit_Click();
-        session->draft.keep();
+        session->session.end();
         return QString();
     });
     runner.addCommand(QStringLiteral("restart"), Argument::None, [&runner](const QString &, int) {

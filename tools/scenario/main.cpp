@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -44,7 +45,13 @@ int main(int argc, char *argv[])
     const QString script = QString::fromUtf8(scriptFile.readAll());
 
     QTextStream out(stdout);
-    // Absolute, because start-up makes the program directory the current one.
-    ScenarioRunner runner(QFileInfo(parser.value(dirOption)).absoluteFilePath(), out);
+    // A script names files relative to the program directory, as a dialog answered there would:
+    // the driver runs in it.
+    const QString directory = QFileInfo(parser.value(dirOption)).absoluteFilePath();
+    if (!QDir::setCurrent(directory)) {
+        errors << directory << ": no such folder\n";
+        return 2;
+    }
+    ScenarioRunner runner(directory, out);
     return runner.runScript(script, errors) ? 0 : 2;
 }

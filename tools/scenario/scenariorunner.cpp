@@ -9,6 +9,7 @@
 
 ScenarioRunner::ScenarioRunner(const QString &programDirectory, QTextStream &out)
     : m_platform(programDirectory, QString(), QDir(programDirectory).filePath(QStringLiteral("user-data"))),
+      m_settings(QDir(programDirectory).filePath(QStringLiteral("user-data/settings.ini")), QSettings::IniFormat),
       m_out(out)
 {
     startRun();
@@ -21,8 +22,7 @@ ScenarioRunner::~ScenarioRunner()
 
 void ScenarioRunner::startRun()
 {
-    m_window = std::make_unique<Cantrix>(m_platform);
-    m_spellCommands = std::make_unique<SpellCommands>(*m_window, m_platform);
+    m_session = std::make_unique<SpellSession>(m_platform, m_settings);
     addDesignScenarioCommands(*this);
     addDocumentScenarioCommands(*this);
     addDrainScenarioCommands(*this);
@@ -40,8 +40,7 @@ void ScenarioRunner::endRun()
     m_commands.clear();
     m_dumpFields.clear();
     m_afterCommand.clear();
-    m_spellCommands.reset();
-    m_window.reset();
+    m_session.reset();
 }
 
 void ScenarioRunner::addAfterCommand(std::function<void()> after)
@@ -157,7 +156,7 @@ QString ScenarioRunner::dump()
     }
     m_reportedWarnings = int(m_platform.warnings.size());
 
-    Cantrix &w = *m_window;
+    Cantrix &w = window();
     QList<std::pair<QString, QString>> members = {
         {QStringLiteral("closed"), boolean(w.isClosed())},
         {QStringLiteral("messages"), u'[' + messages.join(u',') + u']'},

@@ -5,11 +5,13 @@
 
 #include <QHash>
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <QTextStream>
 
-#include "design/cantrix.h"
+#include "session/spellsession.h"
 #include "tests/support/recordingplatform.h"
+#include "windowmodel/cantrix.h"
 
 class SpellCommands;
 
@@ -32,9 +34,11 @@ public:
     ~ScenarioRunner();
 
     RecordingPlatform &platform() { return m_platform; }
-    Cantrix &window() { return *m_window; }
+    // The program of this run, assembled as the real one is.
+    SpellSession &session() { return *m_session; }
+    Cantrix &window() { return m_session->window(); }
     // The File menu's Open and Save of this run.
-    SpellCommands &spellCommands() { return *m_spellCommands; }
+    SpellCommands &spellCommands() { return m_session->spellCommands(); }
 
     void addCommand(const QString &name, Argument argument, Command command);
     void addDumpField(const QString &key, DumpField field);
@@ -63,8 +67,9 @@ private:
     QString dump();
 
     RecordingPlatform m_platform;
-    std::unique_ptr<Cantrix> m_window;
-    std::unique_ptr<SpellCommands> m_spellCommands;
+    // The user's settings of every run, in the run's own user folder.
+    QSettings m_settings;
+    std::unique_ptr<SpellSession> m_session;
     QTextStream &m_out;
     QHash<QString, Entry> m_commands;
     QList<std::pair<QString, DumpField>> m_dumpFields;

@@ -1,0 +1,72 @@
+#include "session/rulesproblems.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include "windowmodel/cantrix.h"
+
+RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
+    : QObject(parent), m_cantrix(cantrix), m_watcher(new QFileSystemWatcher(this)), m_settle(new QTimer(this))
+{
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(settleMs);
+    connect(m_settle, &QTimer::timeout, this, &RulesProblems::check);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RulesProblems::fileTouched);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RulesProblems::folderTouched);
+    connect(&m_cantrix, &Cantrix::designStarted, this, &RulesProblems::check);
+    // A New or Open that found the file unreadable: the count must not go on saying all is well.
+    connect(&m_cantrix, &Cantrix::designRefused, this, &RulesProblems::check);
+}
+
+RulesProblems::Stamp RulesProblems::stampOf(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    return {true, file.size(), file.lastModified()};
+}
+
+void RulesProblems::check()
+{
+    m_settle->stop();
+    m_path = m_cantrix.rulesFilePath();
+    m_stamp = stampOf(m_path);
+    // Right after start-up or New the window has just read the file: that reading is checked.
+    const RulesFile::Contents *read = m_cantrix.rulesAsRead();
+    m_report = read ? RulesCheck::checkContents(*read, listed) : RulesCheck::checkFile(m_path, listed);
+    m_missing = !m_stamp.exists;
+    m_checked = true;
+    watch();
+    emit checked();
+}
+
+void RulesProblems::watch()
+{
+    // The folder is watched besides the file: an editor that saves by replacing the file, or a
+    // file deleted and put back, ends the watch on the file itself. The file's watch is made
+    // anew at each check, so it always follows the file now at the path.
+    if (!m_watcher->files().isEmpty())
+        m_watcher->removePaths(m_watcher->files());
+    if (m_stamp.exists)
+        m_watcher->addPath(m_path);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!m_watcher->directories().contains(folder)) {
+        if (!m_watcher->directories().isEmpty())
+            m_watcher->removePaths(m_watcher->directories());
+        if (QFileInfo(folder).isDir())
+            m_watcher->addPath(folder);
+    }
+}
+
+void RulesProblems::fileTouched()
+{
+    m_settle->start();
+}
+
+void RulesProblems::folderTouched()
+{
+    // Every file saved beside the program touches the folder; only the rules file matters.
+    if (stampOf(m_path) != m_stamp)
+        m_settle->start();
+}

@@ -1,0 +1,77 @@
+#include "windowmodel/spellhistory.h"
+
+#include <utility>
+
+#include "windowmodel/cantrix.h"
+
+SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
+    : QObject(parent), m_window(window), m_current{SpellSnapshot::of(window), 0}
+{
+    connect(&window, &Cantrix::designStarted, this, [this] { m_designStarted = true; });
+}
+
+void SpellHistory::settle()
+{
+    const bool designStarted = std::exchange(m_designStarted, false);
+    Step now{SpellSnapshot::of(m_window), designStarted ? ++m_designs : m_current.design};
+    if (now.snapshot == m_current.snapshot) {
+        m_current.design = now.design;
+        return;
+    }
+
+    if (m_hasDesign && !now.snapshot.sameSpell(m_current.snapshot)) {
+        const TextControl *typed = designStarted ? nullptr : now.snapshot.typedField(m_window, m_current.snapshot);
+        if (!typed || typed != m_typingIn) {
+            m_undo.push_back(std::move(m_current));
+            if (int(m_undo.size()) > maxSteps)
+                m_undo.pop_front();
+        }
+        m_typingIn = typed;
+        m_redo.clear();
+    } else {
+        // Anything else the user did in between ends a run of typing.
+        m_typingIn = nullptr;
+    }
+    m_hasDesign = m_hasDesign || designStarted;
+    m_current = std::move(now);
+    emit settled();
+}
+
+void SpellHistory::undo()
+{
+    travel(m_undo, m_redo);
+}
+
+void SpellHistory::redo()
+{
+    travel(m_redo, m_undo);
+}
+
+void SpellHistory::recordSave()
+{
+    settle();
+    const int design = m_current.design;
+    const QString &date = m_current.snapshot.creationDate;
+    const QString &path = m_current.snapshot.documentPath;
+    for (std::deque<Step> *steps : {&m_undo, &m_redo}) {
+        for (Step &step : *steps) {
+            if (step.design == design) {
+                step.snapshot.creationDate = date;
+                step.snapshot.documentPath = path;
+            }
+        }
+    }
+}
+
+void SpellHistory::travel(std::deque<Step> &from, std::deque<Step> &to)
+{
+    settle(); // an action not settled yet is the step to undo, or drops what Redo offered
+    if (from.empty())
+        return;
+    to.push_back(std::move(m_current));
+    m_current = std::move(from.back());
+    from.pop_back();
+    m_window.restore(m_current.snapshot);
+    m_typingIn = nullptr;
+    emit settled();
+}
