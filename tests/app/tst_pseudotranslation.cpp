@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,10 +16,12 @@
 
 #include "app/helpviewer.h"
 #include "app/mainwindow.h"
-#include "windowmodel/cantrix.h"
+#include "app/menucommands.h"
+#include "session/spellsession.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "translations/programlanguage.h"
+#include "windowmodel/cantrix.h"
 
 using RulesFixture::withTokens;
 
@@ -110,9 +113,11 @@ private slots:
         RulesFixture::write(dir.path(), {withTokens("]Mana", ""), withTokens("#Alpha", "+1"), "Choice",
                                          withTokens(" First", "+1"), withTokens("Plain", "+1")});
         RecordingPlatform platform(dir.path(), dir.filePath(QStringLiteral("config")));
-        Cantrix cantrix(platform);
-        MainWindow window(cantrix);
-        cantrix.Form_Load();
+        QSettings settings;
+        SpellSession session(platform, settings);
+        MainWindow window(session);
+        MenuCommands commands(window, session);
+        session.window().Form_Load();
         window.show();
         // A modifier selected: the status bar previews it and the options list fills.
         auto *modifiers = window.findChild<QWidget *>(QStringLiteral("Modifier1List"));
@@ -142,8 +147,9 @@ private slots:
         QTemporaryDir dir;
         RulesFixture::write(dir.path(), {withTokens("]Mana", ""), withTokens("#Alpha", "+1")});
         RecordingPlatform platform(dir.path(), dir.filePath(QStringLiteral("config")));
-        Cantrix cantrix(platform);
-        MainWindow window(cantrix);
+        QSettings settings;
+        SpellSession session(platform, settings);
+        MainWindow window(session);
         QList<QList<QAction *>> menus{window.menuBar()->actions()};
         for (QMenu *menu : window.menuBar()->findChildren<QMenu *>())
             menus.append(menu->actions());
