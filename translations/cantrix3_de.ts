@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>DocumentLimit</name>
+    <message>
+        <source>it would be larger than %1 MB, the most this program reads back; shorten the description or another long text</source>
+        <translation>sie wäre größer als %1 MB, das Höchste, was dieses Programm wieder einliest; kürzen Sie die Beschreibung oder einen anderen langen Text</translation>
+    </message>
+</context>
+<context>
     <name>DrainBreakdown</name>
     <message>
         <source>Category</source>
@@ -365,8 +372,24 @@
         <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>it was being written in place when writing failed (%1), so it may now hold only part of the new contents</source>
-        <translation>sie wurde gerade an Ort und Stelle geschrieben, als das Schreiben fehlschlug (%1), daher enthält sie jetzt womöglich nur einen Teil des neuen Inhalts</translation>
+        <source>it was replaced by another file or a symbolic link while it was being saved, so it was not written; save again to write the file now at that name</source>
+        <translation>sie wurde während des Speicherns durch eine andere Datei oder einen symbolischen Link ersetzt und daher nicht geschrieben; speichern Sie erneut, um die Datei zu schreiben, die jetzt diesen Namen trägt</translation>
+    </message>
+    <message>
+        <source>it must be written in place, and %1, where its earlier contents are kept meanwhile, is already there (perhaps from a save that did not finish); move that file away and save again</source>
+        <translation>sie muss an Ort und Stelle geschrieben werden, und %1, wo ihr bisheriger Inhalt währenddessen aufbewahrt wird, ist bereits vorhanden (vielleicht von einem nicht beendeten Speichern); verschieben Sie diese Datei und speichern Sie erneut</translation>
+    </message>
+    <message>
+        <source>it must be written in place, and its earlier contents could not first be kept in %1 (%2)</source>
+        <translation>sie muss an Ort und Stelle geschrieben werden, und ihr bisheriger Inhalt konnte nicht zuerst in %1 aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>writing it in place failed (%1); its earlier contents were put back, so it is as it was</source>
+        <translation>das Schreiben an Ort und Stelle schlug fehl (%1); ihr bisheriger Inhalt wurde zurückgeschrieben, sie ist also wie zuvor</translation>
+    </message>
+    <message>
+        <source>writing it in place failed (%1), and its earlier contents could not be put back: they are kept whole in %2</source>
+        <translation>das Schreiben an Ort und Stelle schlug fehl (%1), und ihr bisheriger Inhalt konnte nicht zurückgeschrieben werden: Er ist vollständig in %2 aufbewahrt</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1130,10 @@ So beheben Sie es: %4</translation>
         <source>All files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
+    <message>
+        <source>Its earlier contents, kept while it was being saved, may be whole in %1.</source>
+        <translation>Ihr bisheriger Inhalt, während des Speicherns aufbewahrt, liegt womöglich vollständig in %1.</translation>
+    </message>
 </context>
 <context>
     <name>SpellDocumentReader</name>
@@ -1145,6 +1172,30 @@ So beheben Sie es: %4</translation>
         <source>the folder %1 cannot be made</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>The spell kept at the last exit cannot be read; it stays as %1.</source>
+        <translation>Der beim letzten Beenden aufbewahrte Zauber kann nicht gelesen werden; er bleibt als %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which a kept spell never follows; remove it</source>
+        <translation>%1 ist ein symbolischer Link, dem ein aufbewahrter Zauber nie folgt; entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not yours alone, so no spell is kept there</source>
+        <translation>der Ordner %1 gehört nicht Ihnen allein, daher wird dort kein Zauber aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The spell on screen could not be kept for the next start as %1: %2.</source>
+        <translation>Der Zauber auf dem Bildschirm konnte nicht als %1 für den nächsten Start aufbewahrt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Spell Not Kept</source>
+        <translation>Zauber nicht aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The spell stays on screen: save it with File &gt; Save, or end the program again to leave it unsaved.</source>
+        <translation>Der Zauber bleibt auf dem Bildschirm: Speichern Sie ihn mit Datei &gt; Speichern, oder beenden Sie das Programm erneut, um ihn ungespeichert zu lassen.</translation>
+    </message>
 </context>
 <context>
     <name>WholeFile</name>
@@ -1171,6 +1222,10 @@ So beheben Sie es: %4</translation>
     <message>
         <source>it is not a regular file but a pipe or a device, which only a regular file may replace</source>
         <translation>sie ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät, und nur eine gewöhnliche Datei darf ersetzt werden</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 cannot be written to, and a save makes the new file there first</source>
+        <translation>%1: In den Ordner %2 kann nicht geschrieben werden, und ein Speichern legt die neue Datei zuerst dort an</translation>
     </message>
 </context>
 <context>
