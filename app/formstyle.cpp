@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTextLayout>
 #include <QWidget>
 
 #include "controls/arbutton/twips.h"
@@ -37,6 +38,35 @@ QFont tahoma(bool bold)
     return designFont(QStringLiteral("Tahoma"), 8.25, bold);
 }
 
+namespace {
+
+// The lines of `text` wrapped into `box` that fit its height, the last one ending in an ellipsis.
+QString elidedToFit(const QString &text, const QFont &font, const QRect &box)
+{
+    const QFontMetrics metrics(font);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (int height = metrics.lineSpacing();; height += metrics.lineSpacing()) {
+        const QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        QTextLine(line).setLineWidth(box.width());
+        if (height + metrics.lineSpacing() > box.height()) {
+            lines.append(metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, box.width()));
+            break;
+        }
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 void fitCaption(QLabel *label)
 {
     // Below this a caption is no longer worth reading; it is then cut like any other.
@@ -52,6 +82,12 @@ void fitCaption(QLabel *label)
     while (!fits(font) && font.pointSizeF() - step >= smallestPointSize)
         font.setPointSizeF(font.pointSizeF() - step);
     label->setFont(font);
+    // A caption that is too long even so (a translation's, most likely) shows what fits, with
+    // an ellipsis, and whole under the mouse.
+    if (!fits(font)) {
+        label->setToolTip(label->text());
+        label->setText(elidedToFit(label->text(), font, box));
+    }
 }
 
 } // namespace FormStyle

@@ -24,7 +24,8 @@ QFont tahoma(bool bold = false);
 
 // Where the design font is missing, the substitute is often wider, and a caption would be cut
 // off by its box. Such a caption gets a smaller size, just as small as it needs to fit; with the
-// design font installed every caption fits as designed and nothing changes.
+// design font installed every caption fits as designed and nothing changes. One too long even
+// at the smallest size (a translation's) is cut with an ellipsis and shows whole as its tooltip.
 void fitCaption(QLabel *label);
 
 } // namespace FormStyle

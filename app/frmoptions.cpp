@@ -1,14 +1,17 @@
 #include "app/frmoptions.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 
 #include "app/controlmirrors.h"
 #include "app/formstyle.h"
 #include "controls/arbutton/arbutton.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
@@ -39,7 +42,7 @@ ARButton *addButton(QHBoxLayout *row, const QString &caption, const char *name)
 } // namespace
 
 FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
-    : QDialog(parent), m_model(platform)
+    : QDialog(parent), m_model(platform), m_settings(new QSettings(this))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Options"));
@@ -53,6 +56,7 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
     addField(grid, tr("E-mail"), "txtEmail", m_model.txtEmail, this);
     addField(grid, tr("Home page"), "txtURL", m_model.txtURL, this);
     name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+    addLanguage(grid);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -64,10 +68,34 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_ok, &ARButton::Click, this, [this] { m_model.cmdOk_Click(); });
+    connect(m_ok, &ARButton::Click, this, [this] {
+        if (m_model.cmdOk_Click().stored)
+            ProgramLanguage::choose(*m_settings, m_language->currentData().toString());
+    });
     connect(cancel, &ARButton::Click, &m_model, &AuthorOptionsForm::cmdCancel_Click);
     // Deferred, so the dialog is never deleted inside the handler that asked for it.
     connect(&m_model, &AuthorOptionsForm::unloadRequested, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void FrmOptions::addLanguage(QGridLayout *grid)
+{
+    // Each language is named in its own words, so that whoever cannot read the current one
+    // still finds theirs.
+    m_language = new QComboBox;
+    m_language->setObjectName(QStringLiteral("cboLanguage"));
+    m_language->addItem(tr("As the desktop"), QLatin1String(ProgramLanguage::followDesktop));
+    m_language->addItem(QStringLiteral("English"), QLatin1String(ProgramLanguage::english));
+    m_language->addItem(QStringLiteral("Deutsch"), QLatin1String(ProgramLanguage::german));
+    m_language->setCurrentIndex(m_language->findData(ProgramLanguage::chosen(*m_settings)));
+    auto *label = new QLabel(tr("&Language"));
+    label->setBuddy(m_language);
+    // Every window's texts are made once; a language takes over when they are made anew.
+    auto *note = new QLabel(tr("A new language shows when Cantrix next starts."));
+    note->setObjectName(QStringLiteral("lblLanguageNote"));
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(m_language, row, 1);
+    grid->addWidget(note, row + 1, 1);
 }
 
 // OK is the default button: Enter in a field presses it. A button with the focus takes Enter

@@ -17,6 +17,7 @@
 #include "shell/commandline.h"
 #include "shell/programinfo.h"
 #include "shell/usersettings.h"
+#include "translations/programlanguage.h"
 #include "windowmodel/cantrix.h"
 
 namespace {
@@ -84,16 +85,18 @@ int main(int argc, char *argv[])
                                             .arg(ProgramInfo::versionMinor)
                                             .arg(ProgramInfo::versionRevision));
     QApplication::setDesktopFileName(QStringLiteral("cantrix3"));
+    // Opened without blocking; a settings file that cannot be used is told of once the window
+    // is filled, where start-up's own notes do not clear it.
+    QObject settingsOwner;
+    const UserSettings::Opened settings = UserSettings::open(&settingsOwner);
+    // Before any text is made; the language picked in Options, or else the desktop's.
+    ProgramLanguage::install(app, ProgramLanguage::localeFor(ProgramLanguage::chosen(*settings.settings)));
     QApplication::setWindowIcon(programIcon());
     // A document named on the command line is taken relative to the folder the program was started in.
     QString refusal;
     const QString document = CommandLine::process(app, split.files, &refusal);
 
     QtPlatform platform;
-    // Opened without blocking; a settings file that cannot be used is told of once the window
-    // is filled, where start-up's own notes do not clear it.
-    QObject settingsOwner;
-    const UserSettings::Opened settings = UserSettings::open(&settingsOwner);
     SpellSession session(platform, *settings.settings);
     if (const QString notice = UserSettings::notice(settings); !notice.isEmpty()) {
         QObject::connect(

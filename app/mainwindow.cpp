@@ -154,6 +154,7 @@ MainWindow::MainWindow(SpellSession &session, QWidget *parent)
 
 void MainWindow::createControls(GrowingForm &form)
 {
+    QHash<int, QLabel *> labels;
     for (const Caption &caption : captions) {
         auto *label = new QLabel(tr(caption.text), form.form());
         label->setObjectName(QStringLiteral("Label1_%1").arg(caption.index));
@@ -161,6 +162,7 @@ void MainWindow::createControls(GrowingForm &form)
         label->setWordWrap(true);
         form.add(label, caption.twips, caption.horizontal, caption.vertical);
         FormStyle::fitCaption(label);
+        labels.insert(caption.index, label);
     }
 
     // Created in reading order, which is the order Tab walks them.
@@ -180,6 +182,8 @@ void MainWindow::createControls(GrowingForm &form)
     auto *summary2List = field<QListWidget>(form, "Summary2List", {2760, 3720, 6135, 1200},
                                             {summary1Share, 1.0 - summary1Share}, summaryBand);
     createRemoveCommand(form, summary2List);
+    nameForScreenReaders(labels, {nameText, forceText, categoryCombo, typeCombo, drainText, modifier1List,
+                                  modifier2List, descriptionText, summary1List, summary2List});
 
     // The rows a drop-down list opens are drawn by a view of their own, which does not take
     // the colours of the list's face.
@@ -211,6 +215,34 @@ void MainWindow::createControls(GrowingForm &form)
     auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this, updates);
     options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
     showCosts(categories, types, modifiers, options, drainText);
+}
+
+void MainWindow::nameForScreenReaders(const QHash<int, QLabel *> &labels, const FieldWidgets &fields)
+{
+    // A caption names the field beside it, as a screen reader says it; the captions keep their
+    // designed texts, without access keys.
+    const std::pair<int, QWidget *> captioned[] = {
+        {0, fields.nameText},   {3, fields.forceText},     {1, fields.categoryCombo},
+        {2, fields.typeCombo},  {9, fields.drainText},     {7, fields.modifier1List},
+        {6, fields.descriptionText},
+    };
+    for (const auto &[index, field] : captioned) {
+        QLabel *label = labels.value(index);
+        label->setBuddy(field);
+        // Lists and drop-down lists do not take their name from a buddy.
+        field->setAccessibleName(label->text());
+    }
+    // The options and the two halves of the summary share a caption or have none.
+    fields.modifier2List->setAccessibleName(tr("Options of the modifier"));
+    fields.summary1List->setAccessibleName(tr("Spell summary: category, type and force"));
+    fields.summary2List->setAccessibleName(tr("Spell summary: modifiers"));
+    fields.modifier1List->setAccessibleDescription(
+        tr("Double-click a modifier, or press Enter or Space, to add it to the spell."));
+    fields.modifier2List->setAccessibleDescription(
+        tr("Double-click an option, or press Enter or Space, to add the modifier with it."));
+    fields.summary2List->setAccessibleDescription(tr("Delete or Remove takes the selected row off the spell."));
+    // The drain field's description is its tooltip, the breakdown; a new code is announced by
+    // the field itself, as every change of a line edit's text is.
 }
 
 void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QKeySequence>
 #include <QMainWindow>
 
@@ -10,6 +11,7 @@ class DrainPreviewStatus;
 class GrowingForm;
 class ListWidgetMirror;
 class QAction;
+class QLabel;
 class QMenu;
 class SpellChanges;
 class SpellSession;
@@ -57,6 +59,12 @@ signals:
 private:
     void createControls(GrowingForm &form);
     void createRemoveCommand(GrowingForm &form, QWidget *summary);
+    struct FieldWidgets
+    {
+        QWidget *nameText, *forceText, *categoryCombo, *typeCombo, *drainText, *modifier1List,
+            *modifier2List, *descriptionText, *summary1List, *summary2List;
+    };
+    void nameForScreenReaders(const QHash<int, QLabel *> &labels, const FieldWidgets &fields);
     void showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
                    ListWidgetMirror *options, QWidget *drainText);
     void createMenus();

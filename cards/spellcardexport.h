@@ -23,9 +23,9 @@ class SpellCardExport final : public QObject
 public:
     enum class Format { Pdf, Html };
 
-    static constexpr auto dialogTitle = "Export Spell Card";
-    static constexpr auto pdfFilter = "PDF documents (*.pdf)";
-    static constexpr auto htmlFilter = "Web pages (*.html *.htm)";
+    static constexpr auto dialogTitle = QT_TRANSLATE_NOOP("SpellCardExport", "Export Spell Card");
+    static constexpr auto pdfFilter = QT_TRANSLATE_NOOP("SpellCardExport", "PDF documents (*.pdf)");
+    static constexpr auto htmlFilter = QT_TRANSLATE_NOOP("SpellCardExport", "Web pages (*.html *.htm)");
     static constexpr auto defaultSuffix = "pdf";
 
     // Writes the card (given as HTML) to `path` as a PDF document. Returns the reason when it

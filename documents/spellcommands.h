@@ -19,10 +19,10 @@ class SpellCommands final : public QObject
     Q_DISABLE_COPY_MOVE(SpellCommands)
 
 public:
-    static constexpr auto openTitle = "Open spell";
-    static constexpr auto saveTitle = "Save spell";
-    static constexpr auto spellFilter = "Spells (*.xml)";
-    static constexpr auto allFilesFilter = "All files (*.*)";
+    static constexpr auto openTitle = QT_TRANSLATE_NOOP("SpellCommands", "Open spell");
+    static constexpr auto saveTitle = QT_TRANSLATE_NOOP("SpellCommands", "Save spell");
+    static constexpr auto spellFilter = QT_TRANSLATE_NOOP("SpellCommands", "Spells (*.xml)");
+    static constexpr auto allFilesFilter = QT_TRANSLATE_NOOP("SpellCommands", "All files (*.*)");
     static constexpr auto defaultSuffix = "xml";
     // The most Open reads, and so the most Save writes.
     static constexpr qint64 largestDocument = DocumentLimit::largestDocument;

@@ -17,9 +17,10 @@ namespace FileSystemReasons {
 
 namespace {
 
+// The context is the namespace's name, as lupdate files these texts.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("WholeFile", text);
+    return QCoreApplication::translate("FileSystemReasons", text);
 }
 
 #ifdef Q_OS_UNIX

@@ -14,9 +14,10 @@ namespace InPlaceWrite {
 
 namespace {
 
+// The context is the namespace's name, as lupdate files these texts.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("WholeFile", text);
+    return QCoreApplication::translate("InPlaceWrite", text);
 }
 
 bool isDiskFull(int error)

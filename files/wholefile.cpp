@@ -23,6 +23,7 @@ namespace WholeFile {
 
 namespace {
 
+// The context is the namespace's name, as lupdate files these texts.
 QString tr(const char *text)
 {
     return QCoreApplication::translate("WholeFile", text);

@@ -24,7 +24,11 @@ void ShellCommands::RunShellExecute(const QString &sTopic, const QString &sFile,
 
 QString ShellCommands::helpFilePath() const
 {
-    return QDir(m_platform.programDirectory()).filePath(QString::fromLatin1(helpFileName));
+    // A translation names the help page written in its language; the English one stands in
+    // where that page was not delivered.
+    const QDir folder(m_platform.programDirectory());
+    const QString translated = folder.filePath(tr(helpFileName));
+    return QFileInfo(translated).isFile() ? translated : folder.filePath(QString::fromLatin1(helpFileName));
 }
 
 void ShellCommands::mnuHelpIndex_Click()

@@ -16,7 +16,8 @@ class ShellCommands final : public QObject
     Q_DISABLE_COPY_MOVE(ShellCommands)
 
 public:
-    static constexpr auto helpFileName = "CTXhelp.htm";
+    //: File name of the help page written in this language, delivered beside the program.
+    static constexpr auto helpFileName = QT_TRANSLATE_NOOP("ShellCommands", "CTXhelp.htm");
     // The only verb the program hands to the desktop: open a document in its program.
     static constexpr auto openVerb = "Open";
     // Show command for a program the desktop starts: show its window normally.

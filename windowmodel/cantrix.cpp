@@ -135,7 +135,7 @@ void Cantrix::startDesignFrom(const RulesFile::Contents &rules)
 
 void Cantrix::warnRulesUnusable(const RulesFile::Contents &rules, bool spellStays)
 {
-    QString text = rules.missing ? QString::fromLatin1(missingRulesText)
+    QString text = rules.missing ? tr(missingRulesText)
                                  : tr("Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run")
                                        .arg(QDir::toNativeSeparators(rulesFilePath()), rules.error);
     if (spellStays) {
@@ -146,7 +146,7 @@ void Cantrix::warnRulesUnusable(const RulesFile::Contents &rules, bool spellStay
         text += QStringLiteral("\n\n")
             + tr("The spell on screen stays as it is; New and Open work again once the file can be read.");
     }
-    m_platform.showWarning(rules.missing ? QString::fromLatin1(missingRulesTitle) : tr("File Unreadable!"), text);
+    m_platform.showWarning(rules.missing ? tr(missingRulesTitle) : tr("File Unreadable!"), text);
 }
 
 void Cantrix::closeWindow()

@@ -41,9 +41,9 @@ public:
     static constexpr int countedSummaryRows = Drain::countedModifierRows;
     // Rows of the modifier summary are grouped by this many leading characters.
     static constexpr int groupPrefixLength = ModifierSummary::groupPrefixLength;
-    static constexpr auto missingRulesTitle = "File Missing!";
+    static constexpr auto missingRulesTitle = QT_TRANSLATE_NOOP("Cantrix", "File Missing!");
     static constexpr auto missingRulesText =
-        "Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run";
+        QT_TRANSLATE_NOOP("Cantrix", "Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run");
 
     explicit Cantrix(Platform &platform, QObject *parent = nullptr);
 

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPen>
 
 #include "olecolor.h"
@@ -121,11 +122,26 @@ void ARButton::setCaption(const QString &caption)
 {
     setText(caption);
     updateGeometry();
+    showCutCaption();
+}
+
+// A caption too long for the button (a translation's) is cut with an ellipsis when drawn; the
+// whole of it shows under the mouse.
+void ARButton::showCutCaption()
+{
+    QString whole = text();
+    whole.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const bool cut = m_picture.isNull() && fontMetrics().horizontalAdvance(whole) > width() - 2;
+    if (cut)
+        setToolTip(whole);
+    else if (toolTip() == whole)
+        setToolTip(QString());
 }
 
 void ARButton::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    showCutCaption();
     updateGeometry();
     update();
 }
@@ -205,6 +221,7 @@ void ARButton::resizeEvent(QResizeEvent *event)
     if (height() != qMax(0, Twips::toPixelsY(*this, m_heightTwips)))
         m_heightTwips = Twips::wholeFromPixelsY(*this, height());
     QAbstractButton::resizeEvent(event);
+    showCutCaption();
 }
 
 QColor ARButton::currentForeColor() const
@@ -272,7 +289,9 @@ void ARButton::paintEvent(QPaintEvent *)
     } else {
         painter.setPen(fore);
         painter.setFont(font());
-        painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        const QString shown = painter.fontMetrics().elidedText(text(), Qt::ElideRight, content.width() - 2,
+                                                               Qt::TextShowMnemonic);
+        painter.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic, shown);
     }
 
     if (m_borderStyle == borderSingle && area.width() > 0 && area.height() > 0) {

@@ -95,6 +95,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showCutCaption();
+
     QPixmap m_picture;
     quint32 m_foreColor = defaultForeColor;
     quint32 m_foreColorOnMouse = defaultForeColor;

@@ -1,5 +1,6 @@
 #include "kqattributeslider.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include "arbutton.h"
 #include "arrowpictures.h"
 #include "olecolor.h"
+#include "slideraccessible.h"
 #include "sliderlayout.h"
 #include "sliderwidgetsurface.h"
 #include "twips.h"
@@ -73,6 +75,10 @@ kqAttributeSlider::kqAttributeSlider(QWidget *parent)
     auto *down = makeButton(this, QStringLiteral("cmdDown"), leftArrowPicture(m_arrowRatio), 0);
     auto *up = makeButton(this, QStringLiteral("cmdUp"), rightArrowPicture(m_arrowRatio),
                           designWidthTwips - designHeightTwips);
+    // Pictures only on screen; a screen reader says what each does.
+    down->setAccessibleName(tr("Lower"));
+    up->setAccessibleName(tr("Raise"));
+    SliderAccessible::install();
     auto *label = makeValueLabel(this);
     m_surface = std::make_unique<SliderWidgetSurface>(*this, *down, *up, *label);
     m_layout = std::make_unique<SliderLayout>(*m_surface);
@@ -167,6 +173,7 @@ bool kqAttributeSlider::setValue(const QVariant &New_Value)
     m_layout->setValue(New_Value);
     if (!succeeded(m_layout->placeValueLabel()))
         return false;
+    announceValue();
     emit propertyChanged(QStringLiteral("Value"));
     return true;
 }
@@ -220,16 +227,26 @@ void kqAttributeSlider::cmdDown_Click()
 {
     const auto result = m_layout->clickDown();
     succeeded(result != SliderLayout::ClickResult::Failed);
-    if (result == SliderLayout::ClickResult::Changed)
+    if (result == SliderLayout::ClickResult::Changed) {
+        announceValue();
         emit Change();
+    }
 }
 
 void kqAttributeSlider::cmdUp_Click()
 {
     const auto result = m_layout->clickUp();
     succeeded(result != SliderLayout::ClickResult::Failed);
-    if (result == SliderLayout::ClickResult::Changed)
+    if (result == SliderLayout::ClickResult::Changed) {
+        announceValue();
         emit Change();
+    }
+}
+
+void kqAttributeSlider::announceValue()
+{
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 QAbstractButton *kqAttributeSlider::cmdDown() const

@@ -22,6 +22,8 @@ class SliderWidgetSurface;
 // toward the bound and raises Change. Lengths are twips, mapped to pixels at the widget's
 // logical DPI.
 //
+// Assistive technology reads it as a slider with a numeric value, minimum, maximum and step.
+//
 // It takes the keyboard focus (Tab), which it shows with a dotted frame: Up and Right raise
 // the value, Down and Left lower it, as the buttons do.
 //
@@ -161,6 +163,8 @@ protected:
 
 private:
     void drawArrowsForScreen();
+    // Tells assistive technology the value changed.
+    void announceValue();
     int designMin() const;
     int designMax() const;
     int designValue() const;

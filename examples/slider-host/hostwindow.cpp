@@ -19,8 +19,12 @@ HostWindow::HostWindow(QSettings &settings, QWidget *parent)
     addSlider(QStringLiteral("agility"), tr("Agility"), 1);
     addSlider(QStringLiteral("willpower"), tr("Willpower"), 2);
 
-    grid->addWidget(new QLabel(tr("Changes:"), this), 3, 0, 1, 2);
+    auto *changes = new QLabel(tr("Changes:"), this);
+    grid->addWidget(changes, 3, 0, 1, 2);
     m_changes = new QListWidget(this);
+    changes->setBuddy(m_changes);
+    // A list takes no name from its caption.
+    m_changes->setAccessibleName(tr("Changes"));
     grid->addWidget(m_changes, 4, 0, 1, 2);
     m_status = new QLabel(this);
     grid->addWidget(m_status, 5, 0, 1, 2);
@@ -34,7 +38,10 @@ void HostWindow::addSlider(const QString &key, const QString &caption, int row)
     slider->setObjectName(key);
     // The slider is laid out in twips: give it its designed size and keep it there.
     slider->setFixedSize(slider->sizeHint());
-    grid->addWidget(new QLabel(caption, this), row, 0);
+    // The caption names the slider for screen readers too.
+    auto *label = new QLabel(caption, this);
+    label->setBuddy(slider);
+    grid->addWidget(label, row, 0);
     grid->addWidget(slider, row, 1);
     connect(slider, &kqAttributeSlider::Change, this, [this, slider, caption] { showChange(slider, caption); });
     m_sliders << slider;

@@ -1,6 +1,9 @@
 // The Options dialog as a user meets it: one dialog at a time, shown without blocking, typing
 // reaching the fields, OK storing them in ctx.txt and Cancel forgetting them.
 #include <QApplication>
+#include <QComboBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include "controls/arbutton/arbutton.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/testfiles.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
@@ -168,6 +172,19 @@ private slots:
         QVERIFY(!m_command->dialog());
         QCOMPARE(fileBytes(optionsPath()), QByteArray("Ann\r\nann@example.org\r\nhttps://example.org/~ann \r\n"));
         QVERIFY(m_platform->warnings.isEmpty());
+    }
+
+    void okKeepsTheLanguage()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("language"));
+        auto *language = child<QComboBox>(open(), "cboLanguage");
+        QCOMPARE(language->currentText(), QStringLiteral("As the desktop"));
+        language->setCurrentIndex(language->findText(QStringLiteral("Deutsch")));
+        QTest::mouseClick(child<ARButton>(m_command->dialog(), "cmdOk"), Qt::LeftButton);
+        settle();
+        QCOMPARE(ProgramLanguage::chosen(QSettings()), QStringLiteral("de"));
+        QCOMPARE(child<QComboBox>(open(), "cboLanguage")->currentText(), QStringLiteral("Deutsch"));
     }
 
     void okThatCannotWriteKeepsTheDialogOpen()

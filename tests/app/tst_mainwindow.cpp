@@ -72,6 +72,13 @@ QStringList widgetRows(const QComboBox *combo)
     return rows;
 }
 
+QLabel *buddyOf(QWidget *field)
+{
+    const QList<QLabel *> labels = field->window()->findChildren<QLabel *>();
+    const auto found = std::find_if(labels.begin(), labels.end(), [field](QLabel *l) { return l->buddy() == field; });
+    return found == labels.end() ? nullptr : *found;
+}
+
 // The program directory, the model and its window, loaded and on screen.
 struct Fixture
 {
@@ -205,6 +212,18 @@ private slots:
         QCOMPARE(f.cantrix.Modifier1List.selectedIndex(), 0);
         QCOMPARE(widgetRows(options), QStringList()); // "Plain" has no options
         QCOMPARE(f.widget<QLineEdit>("DrainText")->text(), QStringLiteral("[(1/2) -1] D"));
+    }
+
+    // A screen reader names each field by the caption beside it (the program's AT-SPI test
+    // hears the drain code's changes).
+    void fieldsAreNamedByTheirCaptions()
+    {
+        Fixture f;
+        for (const char *name : {"NameText", "ForceText", "CategoryCombo", "TypeCombo", "DrainText", "Modifier1List",
+                                 "DescriptionText"})
+            QVERIFY2(buddyOf(f.widget<QWidget>(name)), name);
+        QCOMPARE(f.widget<QWidget>("Modifier1List")->accessibleName(), QStringLiteral("Modifiers"));
+        QCOMPARE(f.widget<QWidget>("Summary2List")->accessibleName(), QStringLiteral("Spell summary: modifiers"));
     }
 
     void keyboardSelectsAndActsLikeTheMouse_data()

@@ -152,6 +152,7 @@ private slots:
         const QList<QPair<QString, QString>> expected = {
             {programDir + "GX2Mod.dat", "GX2Mod.dat"},
             {programDir + "CTXhelp.htm", "CTXhelp.htm"},
+            {programDir + "CTXhelp.de.htm", "CTXhelp.de.htm"},
             {programDir + "GX2-Spell.xsl", "GX2-Spell.xsl"},
             {"share/applications/cantrix3.desktop", "cantrix3.desktop"},
             {"share/metainfo/cantrix3.metainfo.xml", "cantrix3.metainfo.xml"},

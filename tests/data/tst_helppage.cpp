@@ -1,16 +1,19 @@
-// The help page CTXhelp.htm: every link lands on a heading of the page itself, nothing is
+// The help pages CTXhelp.htm and its German CTXhelp.de.htm: every link lands on a heading of the page itself, nothing is
 // fetched from elsewhere, and what it teaches (the level letters, the worked rules example
-// and its drain code, the start-up message) is what the program really does.
+// and its drain code, the start-up message in the page's language) is what the program
+// really does.
 #include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "windowmodel/cantrix.h"
 #include "drain/drain.h"
 #include "tests/support/recordingplatform.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
@@ -99,9 +102,19 @@ class TestHelpPage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    // Every test runs over each page, in the language the page is written in.
+    void initTestCase_data()
     {
-        m_page = parseHelpPage(QStringLiteral(CANTRIX_SOURCE_DATA_DIR "/CTXhelp.htm"));
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "CTXhelp.htm" << "en";
+        QTest::newRow("German") << "CTXhelp.de.htm" << "de";
+    }
+
+    void init()
+    {
+        QFETCH_GLOBAL(QString, file);
+        m_page = parseHelpPage(QStringLiteral(CANTRIX_SOURCE_DATA_DIR "/") + file);
         QVERIFY2(m_page.error.isEmpty(), qPrintable(m_page.error));
     }
 
@@ -140,8 +153,11 @@ private slots:
 
     void quotesTheMissingRulesMessage()
     {
-        QVERIFY(m_page.text.contains(QString::fromLatin1(Cantrix::missingRulesText)));
-        QVERIFY(m_page.text.contains(QString::fromLatin1(Cantrix::missingRulesTitle)));
+        QFETCH_GLOBAL(QString, language);
+        ProgramLanguage::install(*qApp, QLocale(language));
+        QVERIFY(m_page.text.contains(QCoreApplication::translate("Cantrix", Cantrix::missingRulesText)));
+        QVERIFY(m_page.text.contains(QCoreApplication::translate("Cantrix", Cantrix::missingRulesTitle)));
+        qDeleteAll(qApp->findChildren<QTranslator *>());
     }
 
     // The worked example, taken from the page as a reader would copy it, drives the real

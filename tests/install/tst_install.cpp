@@ -118,7 +118,8 @@ private slots:
         QTest::addColumn<QString>("path");
         const QString programDir = QStringLiteral(CANTRIX_INSTALL_PROGRAMDIR "/");
         const QString dataDir = QStringLiteral(CANTRIX_INSTALL_DATADIR "/");
-        for (const char *file : {"Cantrix3", "GX2Mod.dat", "CTXhelp.htm", "GX2-Spell.xsl"})
+        for (const char *file : {"Cantrix3", "GX2Mod.dat", "CTXhelp.htm", "CTXhelp.de.htm", "GX2-Spell.xsl",
+                                 "translations/cantrix3_de.qm"})
             QTest::newRow(file) << programDir + QLatin1String(file);
         QTest::newRow("rules checker") << QStringLiteral(CANTRIX_INSTALL_BINDIR "/gx2check");
         QTest::newRow("desktop entry") << dataDir + QStringLiteral("applications/cantrix3.desktop");

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "windowmodel/cantrix.h"
 #include "shell/commandline.h"
@@ -11,6 +12,7 @@
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
+#include "translations/programlanguage.h"
 
 using RulesFixture::withTokens;
 
@@ -83,6 +85,33 @@ private slots:
         // Only a page the desktop could not open is shown in the program's own viewer.
         QCOMPARE(platform.pagesShownInProgram, desktopRefuses ? QStringList{expected} : QStringList());
         QVERIFY(platform.warnings.isEmpty());
+    }
+
+    void helpPageInTheProgramsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("translatedPage"); // the German page delivered too
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German") << "de" << true << "CTXhelp.de.htm";
+        QTest::newRow("German, its page missing") << "de" << false << "CTXhelp.htm";
+        QTest::newRow("English") << "en" << true << "CTXhelp.htm";
+    }
+
+    void helpPageInTheProgramsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, translatedPage);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QVERIFY(TestFiles::writeBytes(dir.filePath(QStringLiteral("CTXhelp.htm")), "<html></html>"));
+        if (translatedPage)
+            QVERIFY(TestFiles::writeBytes(dir.filePath(QStringLiteral("CTXhelp.de.htm")), "<html></html>"));
+        ProgramLanguage::install(*qApp, QLocale(language));
+        RecordingPlatform platform(dir.path());
+        ShellCommands(platform).mnuHelpIndex_Click();
+        qDeleteAll(qApp->findChildren<QTranslator *>());
+        QCOMPARE(platform.desktopCalls.size(), 1);
+        QCOMPARE(platform.desktopCalls.at(0).path, dir.filePath(shown));
     }
 
     void helpIndexWithoutThePageNamesItAndLeavesTheWindowAsItWas()

@@ -10,15 +10,17 @@
 #include "files/wholefile.h"
 #include "rulescheck/rulescheck.h"
 #include "tools/gx2check/checkprinter.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
 enum ExitStatus { Clean = 0, ProblemsFound = 1, Failed = 2 };
 
-QString tr(const char *text)
+// The context of the command's own texts in the translations.
+struct Gx2Check
 {
-    return QCoreApplication::translate("gx2check", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(gx2check)
+};
 
 // The files named on the command line in the system's own bytes: a name that is not valid
 // UTF-8 has no exact spelling in the parser's text. None of the options takes a value, so
@@ -61,15 +63,16 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gx2check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GX2CHECK_VERSION));
+    ProgramLanguage::install(app, QLocale::system());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Checks rules data files (GX2Mod.dat) for lines the program would read otherwise than meant."));
+        Gx2Check::tr("Checks rules data files (GX2Mod.dat) for lines the program would read otherwise than meant."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption jsonOption(QStringLiteral("json"), tr("Print the findings as one JSON document."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), Gx2Check::tr("Print the findings as one JSON document."));
     parser.addOption(jsonOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), tr("Rules data file to check."), QStringLiteral("FILE..."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Gx2Check::tr("Rules data file to check."), QStringLiteral("FILE..."));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -115,15 +118,15 @@ int main(int argc, char *argv[])
         if (json)
             continue;
         if (!report.readable)
-            err << shown << ": error: " << tr("cannot be read (%1)").arg(report.error) << '\n';
+            err << shown << ": error: " << Gx2Check::tr("cannot be read (%1)").arg(report.error) << '\n';
         else if (report.problems == 0)
-            err << shown << ": " << tr("no problems found") << '\n';
+            err << shown << ": " << Gx2Check::tr("no problems found") << '\n';
         else if (report.problems == 1)
-            err << shown << ": " << tr("1 problem found") << '\n';
+            err << shown << ": " << Gx2Check::tr("1 problem found") << '\n';
         else
-            err << shown << ": " << tr("%1 problems found").arg(report.problems) << '\n';
+            err << shown << ": " << Gx2Check::tr("%1 problems found").arg(report.problems) << '\n';
         if (report.errors > 0)
-            err << shown << ": " << tr("the program refuses this file until its errors are mended") << '\n';
+            err << shown << ": " << Gx2Check::tr("the program refuses this file until its errors are mended") << '\n';
         err.flush();
     }
     if (json)
