@@ -41,8 +41,8 @@ ARButton *addButton(QHBoxLayout *row, const QString &caption, const char *name)
 
 } // namespace
 
-FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
-    : QDialog(parent), m_model(platform), m_settings(new QSettings(this))
+FrmOptions::FrmOptions(Platform &platform, QSettings &settings, QWidget *parent)
+    : QDialog(parent), m_model(platform), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Options"));
@@ -70,7 +70,7 @@ FrmOptions::FrmOptions(Platform &platform, QWidget *parent)
 
     connect(m_ok, &ARButton::Click, this, [this] {
         if (m_model.cmdOk_Click().stored)
-            ProgramLanguage::choose(*m_settings, m_language->currentData().toString());
+            ProgramLanguage::choose(m_settings, m_language->currentData().toString());
     });
     connect(cancel, &ARButton::Click, &m_model, &AuthorOptionsForm::cmdCancel_Click);
     // Deferred, so the dialog is never deleted inside the handler that asked for it.
@@ -86,7 +86,7 @@ void FrmOptions::addLanguage(QGridLayout *grid)
     m_language->addItem(tr("As the desktop"), QLatin1String(ProgramLanguage::followDesktop));
     m_language->addItem(QStringLiteral("English"), QLatin1String(ProgramLanguage::english));
     m_language->addItem(QStringLiteral("Deutsch"), QLatin1String(ProgramLanguage::german));
-    m_language->setCurrentIndex(m_language->findData(ProgramLanguage::chosen(*m_settings)));
+    m_language->setCurrentIndex(m_language->findData(ProgramLanguage::chosen(m_settings)));
     auto *label = new QLabel(tr("&Language"));
     label->setBuddy(m_language);
     // Every window's texts are made once; a language takes over when they are made anew.

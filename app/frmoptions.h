@@ -21,7 +21,8 @@ class FrmOptions final : public QDialog
     Q_DISABLE_COPY_MOVE(FrmOptions)
 
 public:
-    explicit FrmOptions(Platform &platform, QWidget *parent = nullptr);
+    // The language choice goes into `settings`, the program's own (opened the safe way).
+    FrmOptions(Platform &platform, QSettings &settings, QWidget *parent = nullptr);
 
     AuthorOptionsForm &model() { return m_model; }
 
@@ -32,7 +33,7 @@ private:
     void addLanguage(QGridLayout *grid);
 
     AuthorOptionsForm m_model;
-    QSettings *m_settings;
+    QSettings &m_settings;
     ARButton *m_ok = nullptr;
     QComboBox *m_language = nullptr;
 };

@@ -27,7 +27,7 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     : QObject(&window),
       m_window(window),
       m_session(session),
-      m_options(new OptionsCommand(session.platform(), this)),
+      m_options(new OptionsCommand(session.platform(), session.settings(), this)),
       m_cards(new SpellCardActions(session.window(), &window)),
       m_rulesProblems(new RulesProblemsView(session.window(), session.rulesProblems(), &window))
 {

@@ -2,8 +2,8 @@
 
 #include "app/frmoptions.h"
 
-OptionsCommand::OptionsCommand(Platform &platform, QObject *parent)
-    : QObject(parent), m_platform(platform)
+OptionsCommand::OptionsCommand(Platform &platform, QSettings &settings, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings)
 {
 }
 
@@ -21,7 +21,7 @@ FrmOptions *OptionsCommand::dialog() const
 void OptionsCommand::mnuOptions_Click()
 {
     if (!m_dialog) {
-        m_dialog = new FrmOptions(m_platform);
+        m_dialog = new FrmOptions(m_platform, m_settings);
         m_dialog->model().Form_Load();
     }
     m_dialog->show();

@@ -5,6 +5,7 @@
 
 class FrmOptions;
 class Platform;
+class QSettings;
 
 // The File menu's "Options...": shows the Options dialog without blocking the main window.
 // There is only ever one: while it is open, choosing Options again brings it to the front
@@ -15,7 +16,8 @@ class OptionsCommand final : public QObject
     Q_DISABLE_COPY_MOVE(OptionsCommand)
 
 public:
-    explicit OptionsCommand(Platform &platform, QObject *parent = nullptr);
+    // `settings` keep the language chosen in the dialog; they outlive the command.
+    OptionsCommand(Platform &platform, QSettings &settings, QObject *parent = nullptr);
     ~OptionsCommand() override;
 
     void mnuOptions_Click();
@@ -25,5 +27,6 @@ public:
 
 private:
     Platform &m_platform;
+    QSettings &m_settings;
     QPointer<FrmOptions> m_dialog;
 };

@@ -12,6 +12,7 @@
 SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *parent)
     : QObject(parent),
       m_platform(platform),
+      m_settings(settings),
       m_window(new Cantrix(platform, this)),
       m_spellCommands(new SpellCommands(*m_window, platform, this)),
       m_history(new SpellHistory(*m_window, this)),

@@ -42,6 +42,8 @@ public:
     ~SpellSession() override;
 
     Platform &platform() const { return m_platform; }
+    // The user's settings the session was made with.
+    QSettings &settings() const { return m_settings; }
     Cantrix &window() const { return *m_window; }
     SpellCommands &spellCommands() const { return *m_spellCommands; }
     SpellHistory &history() const { return *m_history; }
@@ -66,6 +68,7 @@ public:
 
 private:
     Platform &m_platform;
+    QSettings &m_settings;
     Cantrix *m_window;
     SpellCommands *m_spellCommands;
     SpellHistory *m_history;

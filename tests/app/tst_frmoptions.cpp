@@ -64,6 +64,7 @@ class TestFrmOptions : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<OptionsCommand> m_command;
 
     QString optionsPath() const { return m_dir->filePath(QStringLiteral("ctx.txt")); }
@@ -81,7 +82,8 @@ private slots:
         QVERIFY(m_dir->isValid());
         QVERIFY(writeBytes(optionsPath(), "Ann\r\nann@example.org\r\nhttp://example.org\r\n"));
         m_platform = std::make_unique<RecordingPlatform>(m_dir->path(), m_dir->filePath(QStringLiteral("config")));
-        m_command = std::make_unique<OptionsCommand>(*m_platform);
+        m_settings = std::make_unique<QSettings>(m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        m_command = std::make_unique<OptionsCommand>(*m_platform, *m_settings);
     }
 
     void cleanup()
@@ -176,14 +178,12 @@ private slots:
 
     void okKeepsTheLanguage()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("language"));
         auto *language = child<QComboBox>(open(), "cboLanguage");
         QCOMPARE(language->currentText(), QStringLiteral("As the desktop"));
         language->setCurrentIndex(language->findText(QStringLiteral("Deutsch")));
         QTest::mouseClick(child<ARButton>(m_command->dialog(), "cmdOk"), Qt::LeftButton);
         settle();
-        QCOMPARE(ProgramLanguage::chosen(QSettings()), QStringLiteral("de"));
+        QCOMPARE(ProgramLanguage::chosen(*m_settings), QStringLiteral("de"));
         QCOMPARE(child<QComboBox>(open(), "cboLanguage")->currentText(), QStringLiteral("Deutsch"));
     }
 
