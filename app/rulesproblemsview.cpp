@@ -22,6 +22,7 @@ RulesProblemsView::RulesProblemsView(Cantrix &cantrix, RulesProblems &problems, 
     m_count->setContentsMargins(0, 0, m_count->fontMetrics().averageCharWidth(), 0);
     window->statusBar()->addWidget(m_count, 1);
 
+    connect(m_problems, &RulesProblems::checking, this, &RulesProblemsView::showCountText);
     connect(m_problems, &RulesProblems::checked, this, &RulesProblemsView::showCount);
 }
 
@@ -38,7 +39,11 @@ void RulesProblemsView::showCountText()
     const qint64 count = m_problems->count();
     QString sentence;
     QString compact;
-    if (m_problems->isMissing()) {
+    if (m_problems->isChecking()) {
+        // A large file takes a while; the list keeps the last report until the new one is in.
+        sentence = tr("Rules data: checking...");
+        compact = tr("Rules: checking...");
+    } else if (m_problems->isMissing()) {
         sentence = tr("%1 is missing: there is no rules data to check").arg(QString::fromLatin1(RulesFile::fileName));
         compact = tr("Rules: %1 missing").arg(QString::fromLatin1(RulesFile::fileName));
     } else if (!report.readable) {
@@ -63,7 +68,7 @@ void RulesProblemsView::setCompact(bool compact)
     m_compact = compact;
     // Compact, it takes just the room its words need and leaves the rest to its neighbour.
     m_count->setSizePolicy(compact ? QSizePolicy::Fixed : QSizePolicy::Ignored, QSizePolicy::Preferred);
-    if (m_problems->isChecked())
+    if (m_problems->isChecked() || m_problems->isChecking())
         showCountText();
 }
 

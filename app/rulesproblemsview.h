@@ -12,7 +12,8 @@ class RulesProblemsDialog;
 // What the main window shows of the rules data's problems: their count in the status bar,
 // and on request the window that lists them. The problems themselves are found and
 // counted by the core (RulesProblems), checked again at start-up, on every New, whenever the
-// file changes and when the list's Check Again is pressed; count and list follow each check.
+// file changes and when the list's Check Again is pressed; count and list follow each check,
+// and the bar says "checking..." while one runs.
 class RulesProblemsView final : public QObject
 {
     Q_OBJECT

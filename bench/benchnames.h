@@ -13,6 +13,13 @@ inline constexpr auto mainWindow = "MainWindow shown";
 inline constexpr auto firstMainWindow = "MainWindow first shown";
 
 inline constexpr auto startUp = "Start-up";
+// The rules check of a file on the window's thread, and the longest the window waits for its
+// events while the same check runs on a worker.
+inline constexpr auto rulesCheck = "RulesCheck";
+inline constexpr auto stallWhileChecking = "UI stall while checking";
+// The undo history after two and after a hundred changes of category.
+inline constexpr auto historyAfterTwo = "History, 2 changes";
+inline constexpr auto historyAfterHundred = "History, 100 changes";
 inline constexpr auto open = "Open";
 
 // The label of the rules data file that ships with the program.
@@ -24,6 +31,8 @@ inline constexpr auto emptyLinesAtLimitLabel = "empty-200K";
 // 200,000 lines of 316 bytes, every token malformed: the most a file within the limits holds.
 inline constexpr auto widestAtLimitLabel = "widest-200K";
 inline constexpr auto categoryElementsLabel = "categories";
+// 200,000 lines: one category of 199,990 modifiers, one of seven.
+inline constexpr auto historyLabel = "history-200K";
 inline constexpr auto spellLabel = "spell";
 inline constexpr auto windowLabel = "window";
 
@@ -53,6 +62,12 @@ inline constexpr Comparison comparisons[] = {
     // Whatever file a user hands it, the program starts, and opens a document, within 5 s.
     {startUp, nullptr, 0, 5000000, true},
     {open, parseSpellDocument, 0, 5000000, true},
+    // The window answers within a tenth of a second however long the check takes.
+    {stallWhileChecking, rulesCheck, 0.1, 100000, true},
+    {rulesCheck, nullptr, 0, 0, true},
+    // What the history holds is the counter "held MB" of these rows; the times are the changes'.
+    {historyAfterTwo, nullptr, 0, 0, true},
+    {historyAfterHundred, nullptr, 0, 0, true},
     {mainWindow, nullptr, 0, 150000, true},
 };
 

@@ -3,8 +3,11 @@
 #include <memory>
 #include <optional>
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +21,9 @@
 #include "bench/rulesscene.h"
 #include "bench/shownwindow.h"
 #include "documents/spellcommands.h"
+#include "rulescheck/rulescheck.h"
+#include "session/rulesproblems.h"
+#include "windowmodel/spellhistory.h"
 
 namespace {
 
@@ -96,6 +102,85 @@ void startUpAtTheLineLimit(benchmark::State &state, LimitFolder *scene)
     countPeakMemory(state);
 }
 
+// The check on the window's thread: how long a window that checked there would stand still.
+void checkOnTheWindowsThread(benchmark::State &state, LimitFolder *scene)
+{
+    const QString path = RulesFile::pathIn(scene->folder.path());
+    for (auto _ : state) {
+        if (!RulesCheck::checkFile(path, RulesProblems::listed).readable)
+            state.SkipWithError("the file was not checked");
+    }
+}
+
+// The same check as the window runs it after a change of the file, timed as the longest wait
+// between two turns of a 5 ms timer on the window's thread, from the change to the report.
+void stallWhileChecking(benchmark::State &state, LimitFolder *scene)
+{
+    Cantrix model(scene->platform);
+    RulesProblems problems(model);
+    for (auto _ : state) {
+        QEventLoop loop;
+        QObject::connect(&problems, &RulesProblems::checked, &loop, &QEventLoop::quit);
+        QTimer ticks;
+        ticks.setInterval(5);
+        QElapsedTimer since;
+        qint64 longest = 0;
+        QObject::connect(&ticks, &QTimer::timeout, &loop, [&] { longest = qMax(longest, since.restart()); });
+        since.start();
+        ticks.start();
+        problems.check();
+        loop.exec();
+        longest = qMax(longest, since.elapsed());
+        state.SetIterationTime(double(longest) / 1000.0);
+        if (!problems.report().readable)
+            state.SkipWithError("the file was not checked");
+    }
+}
+
+// A program folder whose rules file has 200,000 lines: a type, a category of 199,990 modifiers
+// and one of seven.
+struct HistoryFolder
+{
+    HistoryFolder() : platform(folder.path())
+    {
+        QByteArray rules = "]Type\n#Large\n";
+        for (int i = 0; i < 199990; ++i)
+            rules += ("Modifier " + QByteArray::number(i)).leftJustified(60, ' ') + "+1\n";
+        rules += "#Small\n";
+        for (int i = 0; i < 7; ++i)
+            rules += ("Small modifier " + QByteArray::number(i)).leftJustified(60, ' ') + "+1\n";
+        ready = folder.isValid() && writeFile(RulesFile::pathIn(folder.path()), rules);
+    }
+
+    QTemporaryDir folder;
+    RecordingPlatform platform;
+    bool ready = false;
+};
+
+// Start-up, then `changes` changes of category, each one step, from the large to the small one
+// and back. Shown: what the history holds by its own count, and the process's peak memory.
+void changeCategories(benchmark::State &state, HistoryFolder *scene)
+{
+    const int changes = int(state.range(0));
+    qint64 held = 0;
+    int steps = 0;
+    for (auto _ : state) {
+        Cantrix model(scene->platform);
+        SpellHistory history(model);
+        model.Form_Load();
+        history.settle();
+        for (int i = 1; i <= changes; ++i) {
+            model.CategoryCombo.setSelectedIndex(i % 2);
+            history.settle();
+        }
+        held = history.heldBytes();
+        steps = history.undoSteps();
+    }
+    state.counters["held MB"] = double(held) / (1024.0 * 1024.0);
+    state.counters["steps"] = steps;
+    countPeakMemory(state);
+}
+
 // A document of twenty thousand category elements, as the commands and a bare XML reader read it.
 struct CategoryDocument
 {
@@ -153,6 +238,20 @@ void add(const std::string &name, void (*run)(benchmark::State &, Scene *), Scen
 
 void registerBoundsBenchmarks(const QString &oneMegabyteRules)
 {
+    static std::unique_ptr<HistoryFolder> history;
+    history = std::make_unique<HistoryFolder>();
+    if (history->ready) {
+        for (const auto &[changes, what] : {std::pair{2, BenchNames::historyAfterTwo},
+                                            std::pair{100, BenchNames::historyAfterHundred}}) {
+            benchmark::RegisterBenchmark((std::string(BenchNames::historyLabel) + '/' + what).c_str(),
+                                         changeCategories, history.get())
+                ->Arg(changes)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Iterations(1);
+        }
+    }
+
     static std::unique_ptr<LimitFolder> pastLimit;
     pastLimit = std::make_unique<LimitFolder>(60 * 1000 * 1000 - 14, "\n"); // 60 MB
     static std::unique_ptr<LimitFolder> atLimit;
@@ -166,6 +265,15 @@ void registerBoundsBenchmarks(const QString &oneMegabyteRules)
             atLimit.get());
         add(std::string(BenchNames::widestAtLimitLabel) + '/' + BenchNames::startUp, startUpAtTheLineLimit,
             widest.get());
+        add(std::string(BenchNames::widestAtLimitLabel) + '/' + BenchNames::rulesCheck, checkOnTheWindowsThread,
+            widest.get());
+        benchmark::RegisterBenchmark(
+            (std::string(BenchNames::widestAtLimitLabel) + '/' + BenchNames::stallWhileChecking).c_str(),
+            stallWhileChecking, widest.get())
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->ComputeStatistics(RatioReporter::statistic, RatioReporter::fastest);
     }
     if (oneMegabyteRules.isEmpty())
         return;

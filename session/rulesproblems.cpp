@@ -1,7 +1,12 @@
 #include "session/rulesproblems.h"
 
+#include <memory>
+
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
 #include <QTimer>
 
 #include "windowmodel/cantrix.h"
@@ -32,12 +37,49 @@ void RulesProblems::check()
     m_settle->stop();
     m_path = m_cantrix.rulesFilePath();
     m_stamp = stampOf(m_path);
-    // Right after start-up or New the window has just read the file: that reading is checked.
-    const RulesFile::Contents *read = m_cantrix.rulesAsRead();
-    m_report = read ? RulesCheck::checkContents(*read, listed) : RulesCheck::checkFile(m_path, listed);
-    m_missing = !m_stamp.exists;
-    m_checked = true;
     watch();
+    // Right after start-up or New the window has just read the file: that reading is checked.
+    // Its lines are shared with the window, never changed, so the worker may read them too.
+    const RulesFile::Contents *read = m_cantrix.rulesAsRead();
+    Job job{read ? std::optional(*read) : std::nullopt, m_path, !m_stamp.exists};
+    if (m_running)
+        m_waiting = std::move(job); // a check still waiting is overtaken by this one
+    else
+        start(std::move(job));
+    emit checking();
+}
+
+void RulesProblems::start(Job job)
+{
+    m_running = true;
+    // QPromise moves only, and the pool takes a copyable function.
+    auto promise = std::make_shared<QPromise<RulesCheck::Report>>();
+    auto *watcher = new QFutureWatcher<RulesCheck::Report>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, missing = job.missing] {
+        watcher->deleteLater();
+        finished(missing, watcher->future().resultCount() > 0 ? watcher->result() : RulesCheck::Report{});
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, job = std::move(job)] {
+        promise->addResult(job.read ? RulesCheck::checkContents(*job.read, listed) : RulesCheck::checkFile(job.path, listed));
+        promise->finish();
+    });
+}
+
+void RulesProblems::finished(bool missing, const RulesCheck::Report &report)
+{
+    m_running = false;
+    if (m_waiting) {
+        // The file changed while this check ran: its report is old already.
+        Job waiting = std::move(*m_waiting);
+        m_waiting.reset();
+        start(std::move(waiting));
+        return;
+    }
+    m_report = report;
+    m_missing = missing;
+    m_checked = true;
     emit checked();
 }
 

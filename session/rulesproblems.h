@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QDateTime>
 #include <QObject>
 
@@ -14,6 +16,11 @@ class QTimer;
 // again whenever the file changes on disk, so what the window reports is the file as it is
 // now. The window shows the count and the list; this class decides them. A check changes
 // nothing in the window's spell.
+//
+// Checks run on a worker thread, so a file of 60 MB rewritten every second leaves the window
+// answering: checking() says one has begun, checked() that its report is in. A check asked for
+// while one runs waits for it, and the report of the one that ran is then dropped: only the
+// newest check's report is ever shown. Between the two, report() is the last one finished.
 class RulesProblems final : public QObject
 {
     Q_OBJECT
@@ -29,18 +36,21 @@ public:
 
     explicit RulesProblems(Cantrix &cantrix, QObject *parent = nullptr);
 
-    // Whether a check has run yet; before the first design starts there is nothing to show.
+    // Whether a check has finished yet; before the first design starts there is nothing to show.
     bool isChecked() const { return m_checked; }
+    // Whether a check is under way; its report is not in yet.
+    bool isChecking() const { return m_running; }
     const RulesCheck::Report &report() const { return m_report; }
     // All problems found, also those past the ones listed in report().
     qint64 count() const { return m_report.problems; }
     // Whether the last check found no file at all (then the report is not readable either).
     bool isMissing() const { return m_missing; }
 
-    // Checks the window's rules data file now, and watches it from then on.
+    // Starts checking the window's rules data file, and watches it from then on.
     void check();
 
 signals:
+    void checking();
     void checked();
 
 private:
@@ -53,6 +63,17 @@ private:
         bool operator==(const Stamp &) const = default;
     };
     static Stamp stampOf(const QString &path);
+
+    // What one check reads: the window's reading of the file when it has just read it, or else
+    // the file at `path`.
+    struct Job
+    {
+        std::optional<RulesFile::Contents> read;
+        QString path;
+        bool missing = false;
+    };
+    void start(Job job);
+    void finished(bool missing, const RulesCheck::Report &report);
 
     void watch();
     // The file or its folder changed: check again, once things settle, if the file did.
@@ -67,4 +88,7 @@ private:
     Stamp m_stamp;
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;
+    bool m_running = false;
+    // A check asked for while another ran.
+    std::optional<Job> m_waiting;
 };

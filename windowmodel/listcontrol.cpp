@@ -53,7 +53,9 @@ void ListControl::replace(int i, const QString &text)
 
 void ListControl::clear()
 {
-    m_rows.clear();
+    // Not clear(): that keeps the room of every row for the rows to come, and a list of a
+    // hundred thousand modifiers would lend it to each short list after it, in every snapshot.
+    m_rows = QStringList();
     m_selected = -1;
     emit cleared();
     emit changed();
@@ -65,6 +67,12 @@ void ListControl::restore(const QStringList &rows, int selected)
     m_selected = (selected >= 0 && selected < m_rows.size()) ? selected : -1;
     emit replaced();
     emit changed();
+}
+
+void ListControl::shareRows(const QStringList &equalRows)
+{
+    if (equalRows == m_rows)
+        m_rows = equalRows;
 }
 
 void ListControl::setSelectedIndex(int i)

@@ -38,6 +38,9 @@ public:
     // Puts back rows and a selection kept earlier, all at once (undo and redo). A view follows
     // through replaced() and changed(); the click event is not raised, since no one chose a row.
     void restore(const QStringList &rows, int selected);
+    // Takes rows equal to its own that are kept elsewhere (by the undo history), so that both
+    // share one copy. Nothing a view shows changes, so no signal is raised.
+    void shareRows(const QStringList &equalRows);
 
     int selectedIndex() const { return m_selected; }
     // The text of the selected row, "" when nothing is selected.

@@ -7,6 +7,7 @@
 SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
     : QObject(parent), m_window(window), m_current{SpellSnapshot::of(window), 0}
 {
+    m_memory.hold(m_current.snapshot);
     connect(&window, &Cantrix::designStarted, this, [this] { m_designStarted = true; });
 }
 
@@ -19,22 +20,44 @@ void SpellHistory::settle()
         return;
     }
 
+    // A list a handler built anew, equal to one a step holds (the modifiers of a category chosen
+    // before), is kept once, by the history and the window alike.
+    m_memory.hold(now.snapshot);
+    now.snapshot.shareRowsWith(m_window);
+    bool currentKept = false;
     if (m_hasDesign && !now.snapshot.sameSpell(m_current.snapshot)) {
         const TextControl *typed = designStarted ? nullptr : now.snapshot.typedField(m_window, m_current.snapshot);
         if (!typed || typed != m_typingIn) {
             m_undo.push_back(std::move(m_current));
-            if (int(m_undo.size()) > maxSteps)
-                m_undo.pop_front();
+            currentKept = true;
         }
         m_typingIn = typed;
-        m_redo.clear();
+        forgetRedo();
     } else {
         // Anything else the user did in between ends a run of typing.
         m_typingIn = nullptr;
     }
+    if (!currentKept)
+        m_memory.release(m_current.snapshot);
     m_hasDesign = m_hasDesign || designStarted;
     m_current = std::move(now);
+    keepWithinBounds();
     emit settled();
+}
+
+void SpellHistory::forgetRedo()
+{
+    for (const Step &step : m_redo)
+        m_memory.release(step.snapshot);
+    m_redo.clear();
+}
+
+void SpellHistory::keepWithinBounds()
+{
+    while (!m_undo.empty() && (int(m_undo.size()) > maxSteps || m_memory.bytes() > m_memoryBudget)) {
+        m_memory.release(m_undo.front().snapshot);
+        m_undo.pop_front();
+    }
 }
 
 void SpellHistory::undo()

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include "windowmodel/historymemory.h"
 #include "windowmodel/spellsnapshot.h"
 
 class Cantrix;
@@ -20,8 +21,11 @@ class SpellHistory final : public QObject
     Q_DISABLE_COPY_MOVE(SpellHistory)
 
 public:
-    // Steps kept for Undo; older ones are forgotten.
+    // Steps kept for Undo, and the memory all kept steps may take together (see HistoryMemory
+    // for how it is counted); past either, the oldest steps are forgotten first. The step on
+    // screen is always kept, however large.
     static constexpr int maxSteps = 100;
+    static constexpr qint64 defaultMemoryBudget = 256 * 1024 * 1024;
 
     explicit SpellHistory(Cantrix &window, QObject *parent = nullptr);
 
@@ -32,6 +36,12 @@ public:
 
     void undo();
     void redo();
+
+    // What the steps kept for Undo and Redo and the one on screen take together, estimated.
+    qint64 heldBytes() const { return m_memory.bytes(); }
+    qint64 memoryBudget() const { return m_memoryBudget; }
+    // Takes effect at the next step.
+    void setMemoryBudget(qint64 bytes) { m_memoryBudget = bytes; }
 
     // Takes what changed since the last call as one step (or as more of the same typing).
     // Changes that leave the spell as it was (a modifier clicked for its options) become no
@@ -59,8 +69,13 @@ private:
 
     // Undo or Redo: the window as it is goes onto `to`, the last of `from` back on screen.
     void travel(std::deque<Step> &from, std::deque<Step> &to);
+    void forgetRedo();
+    // Forgets the oldest steps while more are kept than the step count or the budget allow.
+    void keepWithinBounds();
 
     Cantrix &m_window;
+    HistoryMemory m_memory;
+    qint64 m_memoryBudget = defaultMemoryBudget;
     // The window as the last settle, undo or redo left it: the state before the next step.
     Step m_current;
     std::deque<Step> m_undo;

@@ -100,6 +100,15 @@ TextControl *SpellSnapshot::typedField(Cantrix &window, const SpellSnapshot &bef
     return typed;
 }
 
+void SpellSnapshot::shareRowsWith(Cantrix &window) const
+{
+    for (std::size_t i = 0; i < std::size(listParts); ++i) {
+        ListControl &list = window.*listParts[i].control;
+        if (list.rows().constData() != lists[i].rows.constData())
+            list.shareRows(lists[i].rows);
+    }
+}
+
 void Cantrix::restore(const SpellSnapshot &snapshot)
 {
     // The views follow every control put back; the handlers stay silent, because the state

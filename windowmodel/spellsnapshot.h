@@ -40,5 +40,9 @@ struct SpellSnapshot
     // code). nullptr for any other change.
     TextControl *typedField(Cantrix &window, const SpellSnapshot &before) const;
 
+    // Gives the window's lists the rows of this snapshot, taken of the window and since made to
+    // share equal rows kept elsewhere: one copy of them is then enough.
+    void shareRowsWith(Cantrix &window) const;
+
     friend bool operator==(const SpellSnapshot &, const SpellSnapshot &) = default;
 };

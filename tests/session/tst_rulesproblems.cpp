@@ -38,20 +38,21 @@ private slots:
         QVERIFY(!problems.isChecked());
 
         cantrix.Form_Load();
-        QCOMPARE(checked.count(), 1);
+        QVERIFY(problems.isChecking());
+        QTRY_COMPARE(checked.count(), 1);
         QCOMPARE(problems.count(), 2);
         QCOMPARE(problems.report().diagnostics.at(0).line, 2);
 
         QVERIFY(RulesFixture::write(dir.path(), cleanRules));
         cantrix.mnuNew_Click();
-        QCOMPARE(checked.count(), 2);
+        QTRY_COMPARE(checked.count(), 2);
         QCOMPARE(problems.count(), 0);
         QVERIFY(problems.report().readable);
 
         // A New refused for want of the file leaves no "no problems" behind.
         QVERIFY(QFile::remove(cantrix.rulesFilePath()));
         cantrix.mnuNew_Click();
-        QCOMPARE(checked.count(), 3);
+        QTRY_COMPARE(checked.count(), 3);
         QVERIFY(!problems.report().readable);
     }
 
@@ -75,7 +76,7 @@ private slots:
         RulesProblems problems(cantrix);
         cantrix.Form_Load();
         cantrix.userDoubleClickModifier(0);
-        QCOMPARE(problems.count(), 2);
+        QTRY_COMPARE(problems.count(), 2);
 
         const QString path = cantrix.rulesFilePath();
         if (removedFirst) {
@@ -106,9 +107,29 @@ private slots:
         Cantrix cantrix(platform);
         RulesProblems problems(cantrix);
         cantrix.Form_Load();
-        QCOMPARE(problems.count(), RulesProblems::listed + 500);
+        QTRY_COMPARE(problems.count(), RulesProblems::listed + 500);
         QCOMPARE(problems.report().diagnostics.size(), RulesProblems::listed);
         QCOMPARE(problems.report().diagnostics.constLast().line, int(RulesProblems::listed) + 2);
+    }
+
+    void aNewerChangeDropsTheReportOfTheCheckUnderWay()
+    {
+        QTemporaryDir dir;
+        QVERIFY(RulesFixture::write(dir.path(), cleanRules));
+        RecordingPlatform platform(dir.path());
+        Cantrix cantrix(platform);
+        RulesProblems problems(cantrix);
+        cantrix.Form_Load();
+        QTRY_VERIFY(problems.isChecked() && !problems.isChecking());
+        QSignalSpy checked(&problems, &RulesProblems::checked);
+
+        QVERIFY(RulesFixture::write(dir.path(), rulesWithTwoProblems));
+        problems.check(); // as the file's change starts it
+        QVERIFY(RulesFixture::write(dir.path(), cleanRules));
+        problems.check();
+        QTRY_VERIFY(!problems.isChecking());
+        QCOMPARE(checked.count(), 1);
+        QCOMPARE(problems.count(), 0);
     }
 
     void noCheckWhenTheRulesAreMissing()

@@ -119,6 +119,33 @@ private slots:
             w.history.undo();
         QCOMPARE(w.cantrix.NameText.text(), QStringLiteral("4"));
     }
+
+    void listsBuiltAgainAreKeptOnceAndTheBudgetHolds()
+    {
+        Window w;
+        const SpellSnapshot fresh = SpellSnapshot::of(w.cantrix);
+        const void *combat = w.cantrix.Modifier1List.rows().constData();
+        const auto switchTwice = [&w] {
+            w.act([&] { w.cantrix.CategoryCombo.setSelectedIndex(1); });
+            w.act([&] { w.cantrix.CategoryCombo.setSelectedIndex(0); });
+        };
+        switchTwice();
+        const qint64 held = w.history.heldBytes();
+        for (int i = 0; i < 20; ++i)
+            switchTwice();
+        QCOMPARE(w.cantrix.Modifier1List.rows().constData(), combat);
+        // Only the texts a handler writes anew (the drain code) add to what the history holds.
+        QVERIFY2(w.history.heldBytes() < held + 40 * 100, qPrintable(QString::number(w.history.heldBytes() - held)));
+
+        const int steps = w.history.undoSteps();
+        w.history.setMemoryBudget(w.history.heldBytes() - 1);
+        switchTwice();
+        QVERIFY(w.history.heldBytes() <= w.history.memoryBudget());
+        QVERIFY(w.history.undoSteps() < steps);
+        while (w.history.canUndo())
+            w.history.undo();
+        QVERIFY(!(SpellSnapshot::of(w.cantrix) == fresh)); // the oldest steps went first
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSpellHistory)
