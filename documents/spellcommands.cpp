@@ -8,6 +8,7 @@
 #include "author/authoroptionsfile.h"
 #include "windowmodel/cantrix.h"
 #include "platform/platform.h"
+#include "platform/replacequestion.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/spelldocumentwriter.h"
 #include "documents/xmlelementreader.h"
@@ -36,6 +37,8 @@ std::optional<QString> SpellCommands::askForFile(bool forSaving)
     request.filters = {tr(spellFilter), tr(allFilesFilter)};
     request.defaultSuffix = QString::fromLatin1(defaultSuffix);
     request.fileName = m_fileName;
+    if (m_startFolder)
+        request.folder = m_startFolder();
     std::optional<QString> chosen = m_platform.chooseFile(request);
     if (chosen)
         m_fileName = *chosen;
@@ -56,6 +59,12 @@ void SpellCommands::openFile(const QString &path)
         return;
     m_window.documentPath = path;
     emit documentOpened(path);
+}
+
+void SpellCommands::adoptDocument(const QString &path)
+{
+    m_window.documentPath = path;
+    m_fileName = path;
 }
 
 SpellCommands::Outcome SpellCommands::loadAndReport(const QString &path)
@@ -80,6 +89,7 @@ void SpellCommands::mnuSave_Click()
     }
     m_window.documentPath = *path;
     emit documentSaved(*path);
+    m_platform.showStatus(tr("Saved to %1.").arg(QDir::toNativeSeparators(*path)));
 }
 
 bool SpellCommands::mayReplace(const QString &path)
@@ -88,9 +98,7 @@ bool SpellCommands::mayReplace(const QString &path)
     // Saving again is what Save is for; any other file may hold something the user still wants.
     if (!chosen.exists() || (!m_window.documentPath.isEmpty() && chosen == QFileInfo(m_window.documentPath)))
         return true;
-    return m_platform.ask(tr("Replace File?"),
-                          tr("%1 already exists. Do you want to replace it with this spell?")
-                              .arg(QDir::toNativeSeparators(path)));
+    return askToReplace(m_platform, path);
 }
 
 SpellCommands::Result SpellCommands::SaveSpell(const QString &path)

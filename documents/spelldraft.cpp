@@ -14,7 +14,8 @@
 
 SpellDraft::SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
                        QObject *parent)
-    : QObject(parent), m_window(window), m_commands(commands), m_opened(opened), m_platform(platform)
+    : QObject(parent), m_window(window), m_commands(commands), m_opened(opened), m_platform(platform),
+      m_files(platform)
 {
     connect(&window, &Cantrix::designStarted, this, [this] {
         const bool first = !m_fresh;
@@ -31,11 +32,12 @@ SpellDraft::SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpe
 
 QString SpellDraft::path() const
 {
-    return QDir(m_platform.userDataDirectory()).filePath(QString::fromLatin1(fileName));
+    return m_files.offered();
 }
 
 void SpellDraft::announce()
 {
+    m_files.removeStale();
     const QString draft = path();
     if (m_platform.userDataDirectory().isEmpty() || !QFileInfo::exists(draft))
         return;
@@ -55,18 +57,28 @@ void SpellDraft::announce()
     m_noteShown = true;
 }
 
-std::optional<QString> SpellDraft::keep()
+std::optional<QByteArray> SpellDraft::document() const
 {
     // Nothing to keep before a design has started, nor a spell one New or Open brings back.
     if (!m_fresh || m_window.isClosed() || SpellSnapshot::of(m_window).sameSpell(*m_fresh) || !m_opened.differs())
         return std::nullopt;
-    const QString folder = m_platform.userDataDirectory();
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
     const AuthorProfile author = AuthorOptionsFile::read(AuthorOptionsFile::location(m_platform));
     const QString today = SpellDocumentWriter::formatDate(m_platform.today(), m_platform.locale());
     // The creation date stays as it is: "" for a spell never saved, so its first save dates it.
-    return WholeFile::replace(path(), SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today}));
+    return DraftFiles::withOwner(SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today}),
+                                 m_opened.path());
+}
+
+std::optional<QString> SpellDraft::keep()
+{
+    const std::optional<QByteArray> kept = document();
+    if (!kept && !m_files.hasOwn())
+        return std::nullopt;
+    const QString own = m_files.own();
+    if (own.isEmpty()) {
+        return tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_platform.userDataDirectory()));
+    }
+    return DraftFiles::write(own, kept);
 }
 
 void SpellDraft::restore()
@@ -78,9 +90,13 @@ void SpellDraft::restore()
     // has been reported and is of no further use.
     if (outcome == SpellCommands::Outcome::RulesUnreadable)
         return;
-    if (outcome == SpellCommands::Outcome::Done)
+    if (outcome == SpellCommands::Outcome::Done) {
+        // The spell takes back its file, while that is still there, for the title and Save.
+        const QString owner = DraftFiles::ownerOf(path());
+        if (!owner.isEmpty() && QFileInfo::exists(owner))
+            m_commands.adoptDocument(owner);
         QFile::remove(path());
-    else
+    } else
         setAside();
     setAvailable(false);
 }

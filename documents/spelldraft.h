@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include "documents/draftfiles.h"
 #include "windowmodel/spellsnapshot.h"
 
 class Cantrix;
@@ -29,12 +30,18 @@ public:
     SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
                QObject *parent = nullptr);
 
+    // The draft offered for Restore (one left by a program that ended), "" for none.
     QString path() const;
+    // This program's own draft files.
+    DraftFiles &files() { return m_files; }
     // Whether a draft waits to be restored.
     bool isAvailable() const { return m_available; }
 
-    // As the program ends: keeps the spell on screen when it differs both from a fresh one and
-    // from its document. Gives the reason when it could not be written.
+    // The draft as it would be written now: the spell on screen when it differs both from a
+    // fresh one and from its document, with the file it belongs to; nothing otherwise.
+    std::optional<QByteArray> document() const;
+    // As the program ends: writes that draft, or removes this program's draft written earlier
+    // when there is nothing to keep. Gives the reason when it could not be written.
     std::optional<QString> keep();
     // File > Restore Last Spell: opens the draft into the window; once it shows, the file is
     // used up (the spell is kept again at the end if it is still unsaved).
@@ -54,6 +61,7 @@ private:
     SpellCommands &m_commands;
     const OpenedSpell &m_opened;
     Platform &m_platform;
+    DraftFiles m_files;
     // The window as the last design start left it: a spell equal to it is nothing to keep.
     std::optional<SpellSnapshot> m_fresh;
     bool m_available = false;

@@ -1,5 +1,6 @@
 #include "session/spellsession.h"
 
+#include "documents/draftkeeper.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
@@ -17,6 +18,7 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
       m_history(new SpellHistory(*m_window, this)),
       m_opened(new OpenedSpell(*m_window, *m_spellCommands, *m_history, platform, this)),
       m_draft(new SpellDraft(*m_window, *m_spellCommands, *m_opened, platform, this)),
+      m_draftKeeper(new DraftKeeper(*m_draft, *m_history, *m_spellCommands, this)),
       m_recent(new RecentSpells(*m_spellCommands, platform, settings, this)),
       m_shell(new ShellCommands(platform, this)),
       m_rulesProblems(new RulesProblems(*m_window, this))
@@ -24,6 +26,8 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
     // A save dates a spell saved for the first time and names its file, and no control tells
     // of that; Undo must not take it back.
     connect(m_spellCommands, &SpellCommands::documentSaved, m_history, &SpellHistory::recordSave);
+    // Spells are looked for where the user last kept one, also in a later run.
+    m_spellCommands->setStartFolder([this] { return m_recent->lastFolder(); });
 }
 
 // The services go before the window they were made for: some look at it as they go.
@@ -32,6 +36,7 @@ SpellSession::~SpellSession()
     delete m_rulesProblems;
     delete m_shell;
     delete m_recent;
+    delete m_draftKeeper;
     delete m_draft;
     delete m_opened;
     delete m_history;
@@ -52,5 +57,5 @@ void SpellSession::settle()
 
 std::optional<QString> SpellSession::end()
 {
-    return m_draft->keep();
+    return m_draftKeeper->finish();
 }
