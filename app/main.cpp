@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/endingsignals.h"
 #include "app/mainwindow.h"
 #include "app/menucommands.h"
 #include "app/programicon.h"
@@ -14,6 +15,7 @@
 #include "documents/spellcommands.h"
 #include "session/spellsession.h"
 #include "shell/commandline.h"
+#include "shell/shellcommands.h"
 #include "shell/programinfo.h"
 
 namespace {
@@ -86,6 +88,8 @@ int main(int argc, char *argv[])
     if (!session.start())
         return EXIT_FAILURE;
     window.show();
+    // Told to end by the desktop or a terminal: as File > Exit, which keeps an unsaved spell.
+    const EndingSignals ending([&session] { session.shellCommands().mnuExit_Click(); });
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
         new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });
