@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/screenfit.h"
+
 HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent), m_browser(new QTextBrowser(this))
 {
@@ -38,7 +40,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_browser, 1);
     layout->addWidget(buttons);
-    resize(760, 560);
+    ScreenFit::resize(this, QSize(760, 560));
 }
 
 void HelpViewer::showPage(const QString &path)

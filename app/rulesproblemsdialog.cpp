@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/screenfit.h"
+
 namespace {
 
 enum Column { LineColumn, CharacterColumn, ProblemColumn, HintColumn };
@@ -56,7 +58,7 @@ RulesProblemsDialog::RulesProblemsDialog(QWidget *parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(m_detail);
     layout->addWidget(buttons);
-    resize(820, 360);
+    ScreenFit::resize(this, QSize(820, 360));
 }
 
 void RulesProblemsDialog::showReport(const QString &path, const RulesCheck::Report &report)
