@@ -13,6 +13,7 @@
 #include "app/programicon.h"
 #include "app/qtplatform.h"
 #include "documents/spellcommands.h"
+#include "documents/spelldraft.h"
 #include "session/spellsession.h"
 #include "shell/commandline.h"
 #include "shell/shellcommands.h"
@@ -88,8 +89,13 @@ int main(int argc, char *argv[])
     if (!session.start())
         return EXIT_FAILURE;
     window.show();
-    // Told to end by the desktop or a terminal: as File > Exit, which keeps an unsaved spell.
-    const EndingSignals ending([&session] { session.shellCommands().mnuExit_Click(); });
+    // Told to end by the desktop or a terminal: as File > Exit, which keeps an unsaved spell;
+    // nobody may be waiting to answer a message, so a spell that cannot be kept is told on
+    // the error output, as at the end of a desktop session.
+    const EndingSignals ending([&session] {
+        session.end(SpellDraft::Ending::SessionEnd);
+        session.shellCommands().mnuExit_Click();
+    });
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
         new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });

@@ -93,7 +93,7 @@ QString DraftFiles::own()
     const QString waiting = offered();
     for (int number = 1; number < 10000; ++number) {
         const QString path = QDir(here).filePath(nameFor(number));
-        if (path == waiting || QFileInfo::exists(path))
+        if (path == waiting || QFileInfo::exists(path) || QFileInfo(path).isSymLink())
             continue;
         auto lock = std::make_unique<QLockFile>(lockPath(path));
         lock->setStaleLockTime(0);

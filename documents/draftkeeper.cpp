@@ -32,15 +32,14 @@ void DraftKeeper::update()
     if (!document && !files.hasOwn())
         return;
     const QString path = files.own();
-    if (path.isEmpty())
+    if (path.isEmpty() || m_draft.unsafePlace(path))
         return;
     // A failure here is told, if it lasts, when the program ends and keeps the draft once more.
     m_writer.start([path, document = std::move(document)] { DraftFiles::write(path, document); });
 }
 
-std::optional<QString> DraftKeeper::finish()
+void DraftKeeper::finish()
 {
     m_timer.stop();
     waitForWritten();
-    return m_draft.keep();
 }

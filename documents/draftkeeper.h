@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -33,9 +31,9 @@ public:
     void update();
     // Waits until every update handed to the writer is on disk.
     void waitForWritten() { m_writer.waitForDone(); }
-    // As the program ends: every update written, then the draft kept once more, written before
-    // this returns. Gives the reason when it could not be written.
-    std::optional<QString> finish();
+    // As the program ends, before the draft is kept once more: no update waits any longer, and
+    // every one handed to the writer is on disk.
+    void finish();
 
 private:
     SpellDraft &m_draft;
