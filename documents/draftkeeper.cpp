@@ -3,6 +3,7 @@
 #include "documents/draftfiles.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldraft.h"
+#include "files/documentlimit.h"
 #include "windowmodel/spellhistory.h"
 
 DraftKeeper::DraftKeeper(SpellDraft &draft, SpellHistory &history, SpellCommands &commands, QObject *parent)
@@ -32,7 +33,7 @@ void DraftKeeper::update()
     if (!document && !files.hasOwn())
         return;
     const QString path = files.own();
-    if (path.isEmpty() || m_draft.unsafePlace(path))
+    if (path.isEmpty() || m_draft.unsafePlace(path) || (document && DocumentLimit::refusal(document->size())))
         return;
     // A failure here is told, if it lasts, when the program ends and keeps the draft once more.
     m_writer.start([path, document = std::move(document)] { DraftFiles::write(path, document); });
