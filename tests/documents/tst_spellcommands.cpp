@@ -796,6 +796,14 @@ private slots:
             QVERIFY(QFile::link(linkTarget, draftPath()));
         }
         act([this] { composeCombatSpell(*m_window); });
+        if (obstacle.endsWith(u"link")) {
+            // Never followed: the draft takes the next name, and the link stays as it was.
+            QVERIFY(m_session->mayEnd());
+            QVERIFY(QFileInfo::exists(path(QStringLiteral("data/last-spell-2.xml"))));
+            QCOMPARE(fileBytes(linkTarget), QByteArray(obstacle == u"link" ? "another file" : ""));
+            QCOMPARE(QFileInfo::exists(linkTarget), obstacle == u"link");
+            return;
+        }
 
         // Told while the window still shows the spell; ending again ends without a word.
         QVERIFY(!m_session->mayEnd());
