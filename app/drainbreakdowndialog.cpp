@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/controlmirrors.h"
+#include "app/screenfit.h"
 #include "drain/drainbreakdown.h"
 #include "drain/drainwords.h"
 
@@ -73,7 +74,7 @@ DrainBreakdownDialog::DrainBreakdownDialog(QWidget *parent)
     layout->addLayout(totals);
     layout->addWidget(m_notes);
     layout->addWidget(buttons);
-    resize(620, 420);
+    ScreenFit::resize(this, QSize(620, 420));
 }
 
 QLabel *DrainBreakdownDialog::totalLabel(const char *name)

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/helpdocument.h"
+#include "app/screenfit.h"
 #include "shell/helppage.h"
 
 // A text browser that reads what a page names through HelpPage, never by itself.
@@ -85,7 +86,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_browser, 1);
     layout->addWidget(buttons);
-    resize(760, 560);
+    ScreenFit::resize(this, QSize(760, 560));
 }
 
 QTextBrowser *HelpViewer::browser() const

@@ -8,13 +8,16 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/endingsignals.h"
 #include "app/mainwindow.h"
 #include "app/menucommands.h"
 #include "app/programicon.h"
 #include "app/qtplatform.h"
 #include "documents/spellcommands.h"
+#include "documents/spelldraft.h"
 #include "session/spellsession.h"
 #include "shell/commandline.h"
+#include "shell/shellcommands.h"
 #include "shell/programinfo.h"
 #include "shell/usersettings.h"
 #include "translations/programlanguage.h"
@@ -113,6 +116,13 @@ int main(int argc, char *argv[])
     if (!session.start())
         return EXIT_FAILURE;
     window.show();
+    // Told to end by the desktop or a terminal: as File > Exit, which keeps an unsaved spell;
+    // nobody may be waiting to answer a message, so a spell that cannot be kept is told on
+    // the error output, as at the end of a desktop session.
+    const EndingSignals ending([&session] {
+        session.end(SpellDraft::Ending::SessionEnd);
+        session.shellCommands().mnuExit_Click();
+    });
     // Opened once the window is up, so a message about the document stands over the window.
     if (!document.isEmpty())
         new WhenOnScreen(window, [&session, document] { session.spellCommands().openFile(document); });

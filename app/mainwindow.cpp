@@ -116,12 +116,46 @@ protected:
     {
         if (event->type() == QEvent::ShortcutOverride) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+                || key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y))
                 return true;
         }
         return QObject::eventFilter(watched, event);
     }
 };
+
+// A wheel turned over a drop-down list on the way down the window must not change the spell
+// (a new category drops every modifier chosen): a list takes the wheel once it has the focus.
+class WheelOnlyWithFocus final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel) {
+            const auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && !widget->hasFocus()) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A force the rules cannot count is marked where it is typed, in the words of the core.
+void markForce(QLineEdit *field, const QString &problem)
+{
+    QPalette palette = fieldPalette(field->palette());
+    if (!problem.isEmpty()) {
+        palette.setColor(QPalette::Base, QColor(0xFF, 0xC8, 0xC8));
+        palette.setColor(QPalette::Text, Qt::black);
+    }
+    field->setPalette(palette);
+    field->setToolTip(problem);
+}
 
 } // namespace
 
@@ -187,7 +221,10 @@ void MainWindow::createControls(GrowingForm &form)
 
     // The rows a drop-down list opens are drawn by a view of their own, which does not take
     // the colours of the list's face.
+    auto *wheel = new WheelOnlyWithFocus(this);
     for (QComboBox *combo : {categoryCombo, typeCombo}) {
+        combo->setFocusPolicy(Qt::StrongFocus);
+        combo->installEventFilter(wheel);
         QPalette rows = fieldPalette(combo->view()->palette());
         rows.setColor(QPalette::Window, fieldColour);
         combo->view()->setPalette(rows);
@@ -204,6 +241,8 @@ void MainWindow::createControls(GrowingForm &form)
     const ScreenUpdates *updates = &m_cantrix.screenUpdates;
     new LineEditMirror(m_cantrix.NameText, nameText, this, updates);
     new LineEditMirror(m_cantrix.ForceText, forceText, this, updates);
+    connect(&m_cantrix.ForceText, &TextControl::changed, forceText,
+            [this, forceText] { markForce(forceText, m_cantrix.forceProblem()); });
     new LineEditMirror(m_cantrix.DrainText, drainText, this, updates);
     new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this, updates);
     auto *categories = new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this, updates);
@@ -316,6 +355,10 @@ void MainWindow::createMenus()
     edit->setObjectName(QStringLiteral("mnuEdit"));
     m_mnuUndo = addCommand(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
     m_mnuRedo = addCommand(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo);
+    // Ctrl+Y redoes too, as many programs have it, where the desktop's own key is another.
+    QList<QKeySequence> redoKeys = m_mnuRedo->shortcuts();
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        m_mnuRedo->setShortcuts(redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     QMenu *rules = menuBar()->addMenu(tr("&Rules"));
     rules->setObjectName(QStringLiteral("mnuRules"));

@@ -40,6 +40,7 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     connect(window.mnuOpen(), &QAction::triggered, spellCommands, &SpellCommands::mnuOpen_Click);
     connect(window.mnuSave(), &QAction::triggered, spellCommands, &SpellCommands::mnuSave_Click);
     connect(window.mnuRestoreLastSpell(), &QAction::triggered, draft, &SpellDraft::restore);
+    m_cards->setStartFolder([recent = &session.recentSpells()] { return recent->lastFolder(); });
     connect(window.mnuExportCard(), &QAction::triggered, m_cards, &SpellCardActions::exportCard);
     connect(window.mnuPrint(), &QAction::triggered, m_cards, &SpellCardActions::print);
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
@@ -92,8 +93,12 @@ bool MenuCommands::eventFilter(QObject *watched, QEvent *event)
 
 void MenuCommands::showHistory()
 {
-    m_window.mnuUndo()->setEnabled(m_session.history().canUndo());
-    m_window.mnuRedo()->setEnabled(m_session.history().canRedo());
+    const SpellHistory &history = m_session.history();
+    m_window.mnuUndo()->setEnabled(history.canUndo());
+    m_window.mnuRedo()->setEnabled(history.canRedo());
+    // Each names the step it would take, as the history words it.
+    m_window.mnuUndo()->setText(history.canUndo() ? tr("&Undo %1").arg(history.undoName()) : tr("&Undo"));
+    m_window.mnuRedo()->setText(history.canRedo() ? tr("&Redo %1").arg(history.redoName()) : tr("&Redo"));
 }
 
 MenuCommands::~MenuCommands()

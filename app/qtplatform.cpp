@@ -52,12 +52,16 @@ void launch(const QString &launcher, const QString &path, const std::function<vo
     process->start();
 }
 
+// A note has had its time once read; what stays true (the count of rules problems) is shown
+// by a widget of the status bar instead.
+constexpr int noteTimeoutMs = 10000;
+
 void showStatusIn(QStatusBar *bar, const QString &text)
 {
     if (text.isEmpty())
         bar->clearMessage();
     else
-        bar->showMessage(text);
+        bar->showMessage(text, noteTimeoutMs);
 }
 
 } // namespace
@@ -168,15 +172,18 @@ std::optional<QString> QtPlatform::chooseFile(const FileDialogRequest &request)
     // Whether a file may be replaced is the command's to ask: saving again to the spell's own
     // file asks nothing.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!request.fileName.isEmpty()) {
-        dialog.selectFile(request.fileName);
-    } else {
-        // A first dialog starts among the user's documents rather than in whatever folder the
-        // program was started from, which for an installed copy may not be writable.
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (!documents.isEmpty() && QFileInfo(documents).isDir())
-            dialog.setDirectory(documents);
+    if (request.fileName.isEmpty() || QFileInfo(request.fileName).isRelative()) {
+        // A dialog without a folder of its own starts where the spells are, else among the
+        // user's documents, never in whatever folder the program was started from, which for
+        // an installed copy may not be writable.
+        QString folder = request.folder;
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            dialog.setDirectory(folder);
     }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

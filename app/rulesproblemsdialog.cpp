@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/screenfit.h"
+
 namespace {
 
 enum Column { LineColumn, CharacterColumn, ProblemColumn, HintColumn };
@@ -56,7 +58,7 @@ RulesProblemsDialog::RulesProblemsDialog(QWidget *parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(m_detail);
     layout->addWidget(buttons);
-    resize(820, 360);
+    ScreenFit::resize(this, QSize(820, 360));
 }
 
 void RulesProblemsDialog::showReport(const QString &path, const RulesCheck::Report &report)
@@ -79,9 +81,9 @@ void RulesProblemsDialog::showReport(const QString &path, const RulesCheck::Repo
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(LineColumn, QString::number(diagnostic.line));
         item->setText(CharacterColumn, QString::number(diagnostic.column));
-        item->setText(ProblemColumn, diagnostic.message);
+        item->setText(ProblemColumn, diagnostic.sentence());
         item->setText(HintColumn, diagnostic.hint);
-        item->setToolTip(ProblemColumn, diagnostic.message);
+        item->setToolTip(ProblemColumn, diagnostic.sentence());
         item->setToolTip(HintColumn, diagnostic.hint);
         item->setTextAlignment(LineColumn, Qt::AlignRight | Qt::AlignTop);
         item->setTextAlignment(CharacterColumn, Qt::AlignRight | Qt::AlignTop);

@@ -17,6 +17,11 @@ SpellCardActions::SpellCardActions(Cantrix &cantrix, QWidget *window)
 {
 }
 
+void SpellCardActions::setStartFolder(std::function<QString()> folder)
+{
+    m_export->setStartFolder(std::move(folder));
+}
+
 void SpellCardActions::exportCard()
 {
     m_export->mnuExportCard_Click();

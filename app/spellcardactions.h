@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
+#include <QString>
 
 class Cantrix;
 class QWidget;
@@ -17,6 +20,9 @@ class SpellCardActions final : public QObject
 public:
     // `window` owns the dialogs; the commands live as long as it does.
     SpellCardActions(Cantrix &cantrix, QWidget *window);
+
+    // Where Export starts before a card has been exported in this run.
+    void setStartFolder(std::function<QString()> folder);
 
     void exportCard();
     void print();

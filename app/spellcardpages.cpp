@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 
@@ -45,7 +46,25 @@ std::optional<QString> writePdf(const QString &html, const QString &path)
                                          QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
         const std::unique_ptr<QTextDocument> document = layOut(html, writer);
         writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
-        paint(*document, writer);
+        // A card that leaves most of its page empty is drawn larger, as much as still fits on
+        // the one page, so that it uses the sheet it is printed on.
+        const QSizeF page(writer.width(), writer.height());
+        double scale = 1;
+        for (const double larger : {1.3, 1.2, 1.1}) {
+            document->setPageSize(page / larger);
+            if (document->pageCount() == 1 && document->size().height() <= page.height() / larger) {
+                scale = larger;
+                break;
+            }
+        }
+        if (scale == 1) {
+            document->setPageSize(page);
+            paint(*document, writer);
+        } else {
+            QPainter painter(&writer);
+            painter.scale(scale, scale);
+            document->drawContents(&painter);
+        }
     } // the writer finishes the document when it goes
     if (pdf.isEmpty())
         return QCoreApplication::translate("SpellCardPages", "nothing could be drawn on the page");

@@ -1,6 +1,9 @@
 #include "bench/rulesbenchmarks.h"
 
 #include <memory>
+
+#include <QFileInfo>
+#include <QSettings>
 #include <vector>
 
 #include <benchmark/benchmark.h>
@@ -8,7 +11,9 @@
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
+#include "documents/draftkeeper.h"
 #include "drain/drainpreview.h"
+#include "session/spellsession.h"
 #include "windowmodel/spellsnapshot.h"
 
 namespace {
@@ -161,6 +166,33 @@ void undoStep(benchmark::State &state, RulesScene *scene)
         state.SkipWithError("the summary was not put back");
 }
 
+// The draft brought up to date after a change to a spell of thirteen summary rows, as the
+// user-interface thread meets it: the document composed and handed to the writer. The writing
+// itself is left to the writer's thread, and waited for outside the timing.
+void draftUpdate(benchmark::State &state, RulesScene *scene)
+{
+    scene->platform().setUserDataDirectory(scene->folderPath() + QStringLiteral("/data"));
+    QSettings settings(scene->folderPath() + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    SpellSession session(scene->platform(), settings);
+    if (!session.start()) {
+        state.SkipWithError("the session did not start");
+        return;
+    }
+    scene->fillSummary();
+    scene->model().CalculateDrain();
+    session.window().restore(SpellSnapshot::of(scene->model()));
+    session.settle();
+    DraftKeeper &keeper = session.draftKeeper();
+    for (auto _ : state) {
+        keeper.update();
+        state.PauseTiming();
+        keeper.waitForWritten();
+        state.ResumeTiming();
+    }
+    if (!QFileInfo::exists(scene->folderPath() + QStringLiteral("/data/last-spell.xml")))
+        state.SkipWithError("no draft was written");
+}
+
 } // namespace
 
 void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
@@ -187,4 +219,5 @@ void registerRulesBenchmarks(const QString &label, const QString &rulesFile)
     add("ModifierPreview", modifierPreview);
     add("OptionPreview", optionPreview);
     add("UndoStep", undoStep);
+    add("DraftUpdate", draftUpdate);
 }

@@ -113,7 +113,8 @@ QString html(const Spell &spell)
         for (qsizetype i = 0; i < spell.modifiers.size(); ++i) {
             const Modifier &modifier = spell.modifiers.at(i);
             const bool counted = i < Cantrix::countedSummaryRows;
-            page += QStringLiteral("<tr%1><td>%2</td><td class=\"tokens\">%3</td></tr>\n")
+            // On one baseline: the tokens are set smaller than the row's text beside them.
+            page += QStringLiteral("<tr%1><td valign=\"baseline\">%2</td><td class=\"tokens\" valign=\"baseline\">%3</td></tr>\n")
                         .arg(counted ? QString() : QStringLiteral(" class=\"uncounted\""),
                              escaped(modifier.text), escaped(modifier.tokens.trimmed()));
         }

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "author/authoroptionsfile.h"
+#include "platform/replacequestion.h"
 #include "windowmodel/cantrix.h"
 
 namespace {
@@ -71,6 +72,8 @@ Platform::FileDialogRequest SpellCardExport::dialogRequest() const
         name = last.dir().filePath(name);
     }
     request.fileName = name + u'.' + suffix;
+    if (m_startFolder)
+        request.folder = m_startFolder();
     return request;
 }
 
@@ -80,8 +83,13 @@ void SpellCardExport::mnuExportCard_Click()
     if (!path)
         return;
     m_lastPath = *path;
+    // An earlier card may be one the user still wants, as a spell document may.
+    if (QFileInfo::exists(*path) && !askToReplace(m_platform, *path))
+        return;
     if (const std::optional<QString> message = exportTo(*path))
         m_platform.showWarning(tr("Spell Card Not Exported"), *message);
+    else
+        m_platform.showStatus(tr("Spell card exported to %1.").arg(QDir::toNativeSeparators(*path)));
 }
 
 std::optional<QString> SpellCardExport::exportTo(const QString &path) const

@@ -44,8 +44,12 @@ public:
     QString cardName() const;
 
     // What the file dialog is asked: a save dialog offering PDF first, starting in the folder
-    // of the last export with a name made from the spell's name.
+    // of the last export (else the start folder) with a name made from the spell's name.
     Platform::FileDialogRequest dialogRequest() const;
+
+    // Where the dialog starts before a card has been exported in this run (the folder of the
+    // spell last opened or saved); "" for the user's documents.
+    void setStartFolder(std::function<QString()> folder) { m_startFolder = std::move(folder); }
 
     void mnuExportCard_Click();
 
@@ -58,4 +62,5 @@ private:
     Platform &m_platform;
     PdfWriter m_writePdf;
     QString m_lastPath;
+    std::function<QString()> m_startFolder;
 };

@@ -76,3 +76,12 @@ void RecentSpells::store(const QStringList &paths)
     m_settings.setValue(QLatin1String(settingsKey), paths);
     emit changed();
 }
+
+QString RecentSpells::lastFolder() const
+{
+    const QStringList spells = paths();
+    if (spells.isEmpty())
+        return QString();
+    const QFileInfo folder(QFileInfo(spells.constFirst()).absolutePath());
+    return folder.isDir() ? folder.absoluteFilePath() : QString();
+}

@@ -27,6 +27,9 @@ public:
     // Absolute paths, newest first, at most `capacity`.
     QStringList paths() const;
 
+    // The folder of the spell opened or saved last, while it is there; "" otherwise.
+    QString lastFolder() const;
+
     // Puts `path` first, once.
     void remember(const QString &path);
 

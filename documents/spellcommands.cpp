@@ -9,6 +9,7 @@
 #include "author/authoroptionsfile.h"
 #include "windowmodel/cantrix.h"
 #include "platform/platform.h"
+#include "platform/replacequestion.h"
 #include "documents/spelldocumentreader.h"
 #include "documents/spelldocumentwriter.h"
 #include "documents/xmlelementreader.h"
@@ -41,6 +42,8 @@ std::optional<QString> SpellCommands::askForFile(bool forSaving)
     request.filters = {tr(spellFilter), tr(allFilesFilter)};
     request.defaultSuffix = QString::fromLatin1(defaultSuffix);
     request.fileName = m_fileName;
+    if (m_startFolder)
+        request.folder = m_startFolder();
     std::optional<QString> chosen = m_platform.chooseFile(request);
     if (chosen)
         m_fileName = *chosen;
@@ -61,6 +64,12 @@ void SpellCommands::openFile(const QString &path)
         return;
     m_window.documentPath = path;
     emit documentOpened(path);
+}
+
+void SpellCommands::adoptDocument(const QString &path)
+{
+    m_window.documentPath = path;
+    m_fileName = path;
 }
 
 SpellCommands::Outcome SpellCommands::loadAndReport(const QString &path)
@@ -85,6 +94,7 @@ void SpellCommands::mnuSave_Click()
     }
     m_window.documentPath = *path;
     emit documentSaved(*path);
+    m_platform.showStatus(tr("Saved to %1.").arg(QDir::toNativeSeparators(*path)));
 }
 
 bool SpellCommands::mayReplace(const QString &path)
@@ -93,9 +103,7 @@ bool SpellCommands::mayReplace(const QString &path)
     // Saving again is what Save is for; any other file may hold something the user still wants.
     if (!chosen.exists() || (!m_window.documentPath.isEmpty() && chosen == QFileInfo(m_window.documentPath)))
         return true;
-    return m_platform.ask(tr("Replace File?"),
-                          tr("%1 already exists. Do you want to replace it with this spell?")
-                              .arg(QDir::toNativeSeparators(path)));
+    return askToReplace(m_platform, path);
 }
 
 SpellCommands::Result SpellCommands::SaveSpell(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QObject>
@@ -35,6 +36,10 @@ public:
     // start-up. Save replaces it without asking.
     QString documentPath() const;
 
+    // Where the dialogs start before a name has been chosen in this run (the folder of the
+    // spell last opened or saved, kept from earlier runs); "" for the user's documents.
+    void setStartFolder(std::function<QString()> folder) { m_startFolder = std::move(folder); }
+
     void mnuOpen_Click();
     void mnuSave_Click();
 
@@ -42,6 +47,9 @@ public:
     // document replaces the spell on screen, or the user is told why it could not. For files
     // that come from elsewhere than the Open dialog (the command line, a drop, a recent file).
     void openFile(const QString &path);
+    // The spell on screen belongs to the document at `path` again (a restored draft of it): the
+    // title names it, modified, and Save writes to it. No signal: the file does not hold this spell.
+    void adoptDocument(const QString &path);
     enum class Outcome {
         Done,
         Failed,          // nothing happened to the window (load) or to the file (save); see message
@@ -88,4 +96,5 @@ private:
     Cantrix &m_window;
     Platform &m_platform;
     QString m_fileName;
+    std::function<QString()> m_startFolder;
 };

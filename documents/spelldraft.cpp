@@ -21,7 +21,8 @@
 
 SpellDraft::SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
                        QObject *parent)
-    : QObject(parent), m_window(window), m_commands(commands), m_opened(opened), m_platform(platform)
+    : QObject(parent), m_window(window), m_commands(commands), m_opened(opened), m_platform(platform),
+      m_files(platform)
 {
     connect(&window, &Cantrix::designStarted, this, [this] {
         const bool first = !m_fresh;
@@ -38,13 +39,14 @@ SpellDraft::SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpe
 
 QString SpellDraft::path() const
 {
-    return QDir(m_platform.userDataDirectory()).filePath(QString::fromLatin1(fileName));
+    return m_files.offered();
 }
 
 void SpellDraft::announce()
 {
     if (m_platform.userDataDirectory().isEmpty())
         return;
+    m_files.removeStale();
     const QString draft = path();
     // Only a file of the program's own is a draft: a folder or a link at its name is left as it
     // is (keeping a draft says why it cannot be written there).
@@ -71,9 +73,8 @@ void SpellDraft::announce()
     m_noteShown = true;
 }
 
-std::optional<QString> SpellDraft::unsafePlace() const
+std::optional<QString> SpellDraft::unsafePlace(const QString &draft) const
 {
-    const QString draft = path();
     if (QFileInfo(draft).isSymLink()) {
         return tr("%1 is a symbolic link, which a kept spell never follows; remove it")
             .arg(QDir::toNativeSeparators(draft));
@@ -92,30 +93,45 @@ std::optional<QString> SpellDraft::unsafePlace() const
     return std::nullopt;
 }
 
-std::optional<QString> SpellDraft::keep()
+std::optional<QByteArray> SpellDraft::document() const
 {
     // Nothing to keep before a design has started, nor a spell one New or Open brings back.
     if (!m_fresh || m_window.isClosed() || SpellSnapshot::of(m_window).sameSpell(*m_fresh) || !m_opened.differs())
         return std::nullopt;
+    const AuthorProfile author = AuthorOptionsFile::read(AuthorOptionsFile::location(m_platform));
+    const QString today = SpellDocumentWriter::formatDate(m_platform.today(), m_platform.locale());
+    // The creation date stays as it is: "" for a spell never saved, so its first save dates it.
+    return DraftFiles::withOwner(SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today}),
+                                 m_opened.path());
+}
+
+std::optional<QString> SpellDraft::keep()
+{
+    const std::optional<QByteArray> document = this->document();
+    if (!document) {
+        // A draft written while the spell was unsaved is out of date once it is saved again.
+        if (m_files.hasOwn())
+            DraftFiles::write(m_files.own(), std::nullopt);
+        return std::nullopt;
+    }
     const QString folder = m_platform.userDataDirectory();
+    QString draft = QDir(folder).filePath(QString::fromLatin1(fileName));
     std::optional<QString> reason;
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    if (folder.isEmpty() || !QDir().mkpath(folder) || m_files.own().isEmpty())
         reason = tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
-    if (!reason)
-        reason = unsafePlace();
     if (!reason) {
-        const AuthorProfile author = AuthorOptionsFile::read(AuthorOptionsFile::location(m_platform));
-        const QString today = SpellDocumentWriter::formatDate(m_platform.today(), m_platform.locale());
-        // The creation date stays as it is: "" for a spell never saved, so its first save dates it.
-        const QByteArray document = SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today});
-        reason = DocumentLimit::refusal(document.size());
+        draft = m_files.own();
+        reason = unsafePlace(draft);
+    }
+    if (!reason) {
+        reason = DocumentLimit::refusal(document->size());
         if (!reason)
-            reason = WholeFile::replace(path(), document);
+            reason = DraftFiles::write(draft, document);
     }
     if (!reason)
         return std::nullopt;
     return tr("The spell on screen could not be kept for the next start as %1: %2.")
-        .arg(QDir::toNativeSeparators(path()), *reason);
+        .arg(QDir::toNativeSeparators(draft), *reason);
 }
 
 SpellDraft::Keeping SpellDraft::keepOrTell(Ending ending)
@@ -148,9 +164,13 @@ void SpellDraft::restore()
     // has been reported and is of no further use.
     if (outcome == SpellCommands::Outcome::RulesUnreadable)
         return;
-    if (outcome == SpellCommands::Outcome::Done)
+    if (outcome == SpellCommands::Outcome::Done) {
+        // The spell takes back its file, while that is still there, for the title and Save.
+        const QString owner = DraftFiles::ownerOf(path());
+        if (!owner.isEmpty() && QFileInfo::exists(owner))
+            m_commands.adoptDocument(owner);
         QFile::remove(path());
-    else
+    } else
         (void)setAside(); // the failure to open it has been told
     setAvailable(false);
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include "documents/draftfiles.h"
 #include "windowmodel/spellsnapshot.h"
 
 class Cantrix;
@@ -43,12 +44,20 @@ public:
     SpellDraft(Cantrix &window, SpellCommands &commands, const OpenedSpell &opened, Platform &platform,
                QObject *parent = nullptr);
 
+    // The draft offered for Restore (one left by a program that ended), "" for none.
     QString path() const;
+    // This program's own draft files.
+    DraftFiles &files() { return m_files; }
     // Whether a draft waits to be restored.
     bool isAvailable() const { return m_available; }
 
+    // The draft as it would be written now: the spell on screen when it differs both from a
+    // fresh one and from its document, with the file it belongs to; nothing otherwise.
+    std::optional<QByteArray> document() const;
+    // Why this program's draft may not be written at `draft`, if anything stops it.
+    std::optional<QString> unsafePlace(const QString &draft) const;
     // As the program ends: keeps the spell on screen when it differs both from a fresh one and
-    // from its document. Gives the message for the user when it could not be kept: the folder
+    // from its document (and removes this program's draft written earlier otherwise). Gives the message for the user when it could not be kept: the folder
     // cannot be written, the disk is full, a symbolic link or other user's file is in the way,
     // or the spell is too large for a document the program reads back.
     [[nodiscard]] std::optional<QString> keep();
@@ -70,13 +79,12 @@ private:
     // Moves a draft that cannot be read out of the way, where the user may still look at it,
     // under the first free damaged name; never over an earlier one. The name, when it moved.
     std::optional<QString> setAside();
-    // Why the draft may not be written where it belongs, if anything stops it.
-    std::optional<QString> unsafePlace() const;
 
     Cantrix &m_window;
     SpellCommands &m_commands;
     const OpenedSpell &m_opened;
     Platform &m_platform;
+    DraftFiles m_files;
     // The window as the last design start left it: a spell equal to it is nothing to keep.
     std::optional<SpellSnapshot> m_fresh;
     bool m_available = false;

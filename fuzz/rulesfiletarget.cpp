@@ -127,14 +127,20 @@ QString FuzzTargets::rulesFile(const std::uint8_t *data, std::size_t size)
     QString broken = exercise(model);
     if (!broken.isEmpty())
         return broken;
-    QStringList toldLines = platform.statusMessages;
+    // Notes on what the user did (rows a category dropped, a force the rules cannot count)
+    // are no report on the rules file.
+    QStringList notes = platform.statusMessages;
+    notes.removeIf([&model](const QString &line) {
+        return line.contains(QStringLiteral("Edit > Undo brings")) || line == model.forceProblem();
+    });
+    QStringList toldLines = notes;
     for (const RecordingPlatform::Message &warning : platform.warnings)
         toldLines.append(warning.title + QStringLiteral(": ") + warning.text);
     const QString told = toldLines.join(u'|');
     // Binary data, and more lines than the limit, are refused at start-up with one warning,
     // and the window closes.
     if (!RulesFile::fromBytes(bytes).ok) {
-        if (!model.isClosed() || platform.warnings.size() != 1 || !platform.statusMessages.isEmpty())
+        if (!model.isClosed() || platform.warnings.size() != 1 || !notes.isEmpty())
             return QStringLiteral("a file the program cannot read was not refused at start-up: ") + told;
         return QString();
     }

@@ -24,6 +24,7 @@ public:
         QStringList filters;       // e.g. "Spells (*.xml)"; the first one is selected
         QString defaultSuffix;     // added to a typed name that has no extension
         QString fileName;          // the name the dialog starts with
+        QString folder;            // where it starts when that name has no folder ("": documents)
     };
 
     virtual ~Platform() = default;

@@ -194,3 +194,13 @@ QString RulesCheck::severityName(Severity severity)
     }
     return QString();
 }
+
+QString RulesCheck::Diagnostic::sentence() const
+{
+    QString text = message;
+    if (!text.isEmpty() && text.front().isLower())
+        text.front() = text.front().toUpper();
+    if (!text.isEmpty() && !text.endsWith(u'.') && !text.endsWith(u'?') && !text.endsWith(u'!'))
+        text += u'.';
+    return text;
+}

@@ -65,6 +65,8 @@ public:
         QString message; // names the offending text
         QString hint;    // how to mend it
         Severity severity() const { return severityOf(kind); }
+        // The message as a sentence, for people to read: a capital letter and a full stop.
+        QString sentence() const;
     };
 
     // Where the findings go, one at a time, by line, then column.

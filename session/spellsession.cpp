@@ -1,5 +1,6 @@
 #include "session/spellsession.h"
 
+#include "documents/draftkeeper.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
@@ -18,6 +19,7 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
       m_history(new SpellHistory(*m_window, this)),
       m_opened(new OpenedSpell(*m_window, *m_spellCommands, *m_history, platform, this)),
       m_draft(new SpellDraft(*m_window, *m_spellCommands, *m_opened, platform, this)),
+      m_draftKeeper(new DraftKeeper(*m_draft, *m_history, *m_spellCommands, this)),
       m_recent(new RecentSpells(*m_spellCommands, platform, settings, this)),
       m_shell(new ShellCommands(platform, this)),
       m_rulesProblems(new RulesProblems(*m_window, this))
@@ -25,6 +27,8 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
     // A save dates a spell saved for the first time and names its file, and no control tells
     // of that; Undo must not take it back.
     connect(m_spellCommands, &SpellCommands::documentSaved, m_history, &SpellHistory::recordSave);
+    // Spells are looked for where the user last kept one, also in a later run.
+    m_spellCommands->setStartFolder([this] { return m_recent->lastFolder(); });
 }
 
 // The services go before the window they were made for: some look at it as they go.
@@ -33,6 +37,7 @@ SpellSession::~SpellSession()
     delete m_rulesProblems;
     delete m_shell;
     delete m_recent;
+    delete m_draftKeeper;
     delete m_draft;
     delete m_opened;
     delete m_history;
@@ -53,6 +58,7 @@ void SpellSession::settle()
 
 bool SpellSession::mayEnd()
 {
+    m_draftKeeper->finish();
     return m_desktopSessionEnding
         || m_draft->keepOrTell(SpellDraft::Ending::Closing) != SpellDraft::Keeping::Failed;
 }
@@ -61,5 +67,6 @@ SpellDraft::Keeping SpellSession::end(SpellDraft::Ending ending)
 {
     // Once the desktop session is ending, no window may wait for the user, however it ends.
     m_desktopSessionEnding = m_desktopSessionEnding || ending == SpellDraft::Ending::SessionEnd;
+    m_draftKeeper->finish();
     return m_draft->keepOrTell(m_desktopSessionEnding ? SpellDraft::Ending::SessionEnd : ending);
 }

@@ -8,6 +8,7 @@
 #include "documents/spelldraft.h"
 
 class Cantrix;
+class DraftKeeper;
 class OpenedSpell;
 class Platform;
 class QSettings;
@@ -28,6 +29,7 @@ class SpellHistory;
 //   history()        Edit > Undo and Redo: a step for each user action
 //   openedSpell()    the document behind the window, for the title and its modified marker
 //   draft()          the spell kept as the program ends, and File > Restore Last Spell
+//   draftKeeper()    the draft brought up to date a moment after each change
 //   recentSpells()   File > Open Recent, kept in the user's settings
 //   shellCommands()  Help Index and Exit
 //   rulesProblems()  the rules data file checked at each design start and whenever it changes
@@ -49,6 +51,7 @@ public:
     SpellHistory &history() const { return *m_history; }
     OpenedSpell &openedSpell() const { return *m_opened; }
     SpellDraft &draft() const { return *m_draft; }
+    DraftKeeper &draftKeeper() const { return *m_draftKeeper; }
     RecentSpells &recentSpells() const { return *m_recent; }
     ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblems &rulesProblems() const { return *m_rulesProblems; }
@@ -74,6 +77,7 @@ private:
     SpellHistory *m_history;
     OpenedSpell *m_opened;
     SpellDraft *m_draft;
+    DraftKeeper *m_draftKeeper;
     RecentSpells *m_recent;
     ShellCommands *m_shell;
     RulesProblems *m_rulesProblems;

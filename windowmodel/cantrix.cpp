@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "rules/rulesreaders.h"
 
@@ -17,10 +18,51 @@ Cantrix::Cantrix(Platform &platform, QObject *parent)
                 (this->*run)();
         };
     };
-    connect(&CategoryCombo, &ListControl::clicked, this, handler(&Cantrix::CategoryCombo_Click));
+    connect(&CategoryCombo, &ListControl::clicked, this, [this] {
+        if (m_restoring)
+            return;
+        const int before = Summary2List.count();
+        CategoryCombo_Click();
+        tellDroppedRows(before - Summary2List.count());
+    });
     connect(&TypeCombo, &ListControl::clicked, this, handler(&Cantrix::TypeCombo_Click));
     connect(&Modifier1List, &ListControl::clicked, this, handler(&Cantrix::Modifier1List_Click));
-    connect(&ForceText, &TextControl::changed, this, handler(&Cantrix::ForceText_Change));
+    connect(&ForceText, &TextControl::changed, this, [this] {
+        if (m_restoring)
+            return;
+        ForceText_Change();
+        tellForceProblem();
+    });
+}
+
+void Cantrix::tellDroppedRows(int dropped)
+{
+    // A new category drops the modifiers chosen, as it must; a wheel turned by accident must
+    // not lose them without a word.
+    if (dropped == 1)
+        m_platform.showStatus(tr("1 modifier row was dropped with the category: Edit > Undo brings it back."));
+    else if (dropped > 1)
+        m_platform.showStatus(tr("%1 modifier rows were dropped with the category: Edit > Undo brings them back.")
+                                  .arg(dropped));
+}
+
+QString Cantrix::forceProblem() const
+{
+    static const QRegularExpression wholeFromOne(QStringLiteral("^0*[1-9][0-9]*$"));
+    const QString force = forceInUse();
+    if (force.isEmpty() || wholeFromOne.match(force).hasMatch())
+        return QString();
+    return tr("The force \"%1\" is not a whole number from 1 upwards; the drain code takes it as typed.").arg(force);
+}
+
+void Cantrix::tellForceProblem()
+{
+    const QString problem = forceProblem();
+    if (problem == m_toldForceProblem)
+        return;
+    // The note goes once the force is mended, as the mark on the field does.
+    m_platform.showStatus(problem);
+    m_toldForceProblem = problem;
 }
 
 QList<ListControl *> Cantrix::lists()

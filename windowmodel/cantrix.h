@@ -142,6 +142,9 @@ public:
     // field is taken; while the field has been emptied the summary row and the drain code keep
     // the force typed last, so the twin row is.
     QString forceInUse() const;
+    // Why the force in use is no whole number from 1 upwards, for the field's mark and the
+    // status bar; "" when it is one. The drain code and the summary take it as typed all the same.
+    QString forceProblem() const;
     // The spell as the drain code, its preview and its breakdown read it.
     DrainInputs drainInputs() const;
     // The level and drain-modifier totals of the rows the drain code counts now.
@@ -195,6 +198,9 @@ private:
     // The rules data file read well: ends the notice that it could not be read, if one shows.
     void rulesReadAgain();
     void closeWindow();
+    // After a user's change of category or force: what the user would not see otherwise.
+    void tellDroppedRows(int dropped);
+    void tellForceProblem();
 
     Platform &m_platform;
     int m_rulesReadOnceDepth = 0;
@@ -202,5 +208,7 @@ private:
     bool m_closed = false;
     // While a snapshot is put back: the controls' events reach no handler.
     bool m_restoring = false;
+    // The force problem the status bar told of last, so that it is told once.
+    QString m_toldForceProblem;
     bool m_rulesProblemReported = false;
 };

@@ -3,9 +3,10 @@
 #include <utility>
 
 #include "windowmodel/cantrix.h"
+#include "windowmodel/stepname.h"
 
 SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
-    : QObject(parent), m_window(window), m_current{SpellSnapshot::of(window), 0}
+    : QObject(parent), m_window(window), m_current{SpellSnapshot::of(window), 0, QString()}
 {
     m_memory.hold(m_current.snapshot);
     connect(&window, &Cantrix::designStarted, this, [this] { m_designStarted = true; });
@@ -14,7 +15,7 @@ SpellHistory::SpellHistory(Cantrix &window, QObject *parent)
 void SpellHistory::settle()
 {
     const bool designStarted = std::exchange(m_designStarted, false);
-    Step now{SpellSnapshot::of(m_window), designStarted ? ++m_designs : m_current.design};
+    Step now{SpellSnapshot::of(m_window), designStarted ? ++m_designs : m_current.design, QString()};
     if (now.snapshot == m_current.snapshot) {
         m_current.design = now.design;
         return;
@@ -28,6 +29,7 @@ void SpellHistory::settle()
     if (m_hasDesign && !now.snapshot.sameSpell(m_current.snapshot)) {
         const TextControl *typed = designStarted ? nullptr : now.snapshot.typedField(m_window, m_current.snapshot);
         if (!typed || typed != m_typingIn) {
+            m_current.name = StepName::between(m_current.snapshot, now.snapshot, designStarted);
             m_undo.push_back(std::move(m_current));
             currentKept = true;
         }
@@ -91,6 +93,8 @@ void SpellHistory::travel(std::deque<Step> &from, std::deque<Step> &to)
     settle(); // an action not settled yet is the step to undo, or drops what Redo offered
     if (from.empty())
         return;
+    // The same step, gone the other way.
+    m_current.name = from.back().name;
     to.push_back(std::move(m_current));
     m_current = std::move(from.back());
     from.pop_back();

@@ -34,6 +34,11 @@ public:
     int undoSteps() const { return int(m_undo.size()); }
     int redoSteps() const { return int(m_redo.size()); }
 
+    // What Undo and Redo would take back or do again, in a few words ("Add Modifier 'Zap'");
+    // "" when there is nothing.
+    QString undoName() const { return m_undo.empty() ? QString() : m_undo.back().name; }
+    QString redoName() const { return m_redo.empty() ? QString() : m_redo.back().name; }
+
     void undo();
     void redo();
 
@@ -65,6 +70,8 @@ private:
     {
         SpellSnapshot snapshot;
         int design = 0;
+        // The step between this state and the next: what Undo or Redo of it is called.
+        QString name;
     };
 
     // Undo or Redo: the window as it is goes onto `to`, the last of `from` back on screen.

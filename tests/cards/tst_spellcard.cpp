@@ -32,7 +32,7 @@ private slots:
         const QString card = SpellCard::html(SpellCard::fromWindow(window));
         for (const char *expected : {"<h1>Fire &amp; &lt;Ice&gt;</h1>", "Combat Spell", "Mana Spell",
                                      "<td class=\"value\">4</td>", "[(4/2) +2] M", "Burns<br>then freezes",
-                                     "<td>Zap</td>", "+3DRT", "<td>Range: Touch</td>", "-1DRT"})
+                                     "<td valign=\"baseline\">Zap</td>", "+3DRT", "<td valign=\"baseline\">Range: Touch</td>", "-1DRT"})
             QVERIFY2(card.contains(QLatin1String(expected)), expected);
         QVERIFY(!card.contains(QStringLiteral("<Ice>")));
 
@@ -55,8 +55,8 @@ private slots:
         for (int i = 1; i <= Cantrix::countedSummaryRows + 1; ++i)
             spell.modifiers.append({QStringLiteral("Mod %1").arg(i), QStringLiteral("+1")});
         const QString card = SpellCard::html(spell);
-        QVERIFY(card.contains(QStringLiteral("<tr><td>Mod 13</td>")));
-        QVERIFY(card.contains(QStringLiteral("<tr class=\"uncounted\"><td>Mod 14</td>")));
+        QVERIFY(card.contains(QStringLiteral("<tr><td valign=\"baseline\">Mod 13</td>")));
+        QVERIFY(card.contains(QStringLiteral("<tr class=\"uncounted\"><td valign=\"baseline\">Mod 14</td>")));
         QVERIFY(card.contains(QStringLiteral("take no part in the drain code")));
 
         spell.modifiers.removeLast();

@@ -148,6 +148,27 @@ private slots:
         QCOMPARE(f.exporter.dialogRequest().fileName, QStringLiteral("Fire Bolt.pdf"));
     }
 
+    void replacingAnEarlierCardIsAsked_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("replaced") << true;
+        QTest::newRow("kept") << false;
+    }
+
+    void replacingAnEarlierCardIsAsked()
+    {
+        QFETCH(bool, answer);
+        Fixture f;
+        const QString target = f.path(QStringLiteral("bolt.pdf"));
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        f.platform.questionAnswers.enqueue(answer);
+        f.platform.dialogAnswers.enqueue(target);
+        f.exporter.mnuExportCard_Click();
+        QCOMPARE(f.platform.questions.size(), 1);
+        QCOMPARE(f.pdfCalls.size(), answer ? 1 : 0);
+        QCOMPARE(f.platform.statusMessages.size(), answer ? 1 : 0);
+    }
+
     void webPageIsWrittenAsTheCardsHtml()
     {
         Fixture f;

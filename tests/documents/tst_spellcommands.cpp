@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -10,6 +11,8 @@
 
 #include "windowmodel/cantrix.h"
 #include "windowmodel/spellhistory.h"
+#include "documents/draftfiles.h"
+#include "documents/draftkeeper.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
@@ -72,6 +75,23 @@ class TestSpellCommands : public QObject
     {
         action();
         m_history->settle();
+    }
+
+    // The program ends (as Exit, the spell kept) and starts again on the same folders.
+    void nextRun()
+    {
+        QCOMPARE(m_session->end(), SpellDraft::Keeping::Done);
+        m_session.reset();
+        // A new window, whose title names no file.
+        m_platform->documentPath.clear();
+        m_platform->documentModified = false;
+        m_session = std::make_unique<SpellSession>(*m_platform, *m_settings);
+        m_window = &m_session->window();
+        m_commands = &m_session->spellCommands();
+        m_history = &m_session->history();
+        m_opened = &m_session->openedSpell();
+        m_draft = &m_session->draft();
+        act([this] { m_window->Form_Load(); });
     }
 
 private slots:
@@ -673,6 +693,75 @@ private slots:
         QCOMPARE(QFileInfo::exists(draftPath()), kept);
     }
 
+    void dialogsStartWhereTheLastSpellWas()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("spells"))));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("spells/bolt.xml")));
+        m_commands->mnuSave_Click();
+        QCOMPARE(m_platform->dialogRequests.at(0).folder, QString());
+        QCOMPARE(m_platform->statusMessages.constLast(),
+                 QStringLiteral("Saved to %1.").arg(QDir::toNativeSeparators(path(QStringLiteral("spells/bolt.xml")))));
+        nextRun();
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuOpen_Click();
+        QCOMPARE(m_platform->dialogRequests.at(1).folder, path(QStringLiteral("spells")));
+    }
+
+    void draftFollowsTheSpellWhileTheProgramRuns()
+    {
+        DraftKeeper &keeper = m_session->draftKeeper();
+        act([this] { composeCombatSpell(*m_window); });
+        QVERIFY(keeper.isPending());
+        keeper.update();
+        keeper.waitForWritten();
+        QVERIFY(QFileInfo::exists(draftPath()));
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("spell.xml")));
+        act([this] { m_commands->mnuSave_Click(); });
+        QVERIFY(keeper.isPending());
+        keeper.update();
+        keeper.waitForWritten();
+        QVERIFY(!QFileInfo::exists(draftPath()));
+    }
+
+    void restoredDraftBelongsToItsFileAgain()
+    {
+        composeCombatSpell(*m_window);
+        m_platform->dialogAnswers.enqueue(path(QStringLiteral("other.xml")));
+        act([this] { m_commands->mnuSave_Click(); });
+        act([this] { m_window->NameText.setText(QStringLiteral("Changed")); });
+        nextRun();
+        act([this] { m_draft->restore(); });
+        QCOMPARE(m_window->NameText.text(), QStringLiteral("Changed"));
+        QCOMPARE(m_platform->documentPath, path(QStringLiteral("other.xml")));
+        QVERIFY(m_platform->documentModified);
+        m_platform->dialogAnswers.enqueue(std::nullopt);
+        m_commands->mnuSave_Click();
+        QCOMPARE(m_platform->dialogRequests.constLast().fileName, path(QStringLiteral("other.xml")));
+    }
+
+    void draftsOfProgramsRunningAtOnceStayApart()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("data"))));
+        DraftFiles first(*m_platform);
+        DraftFiles second(*m_platform);
+        QCOMPARE(first.own(), draftPath());
+        QCOMPARE(second.own(), path(QStringLiteral("data/last-spell-2.xml")));
+        for (const QString &held : {first.own(), second.own()})
+            QVERIFY(writeBytes(held, "<common/>"));
+        // Left over by programs that ended: the newest is offered, a month-old one removed.
+        const auto leftOver = [this](int number, int daysAgo) {
+            QFile draft(path(QStringLiteral("data/last-spell-%1.xml").arg(number)));
+            return draft.open(QIODevice::WriteOnly)
+                && draft.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime);
+        };
+        QVERIFY(leftOver(3, 2) && leftOver(4, 1) && leftOver(5, DraftFiles::keptDays + 1));
+        DraftFiles next(*m_platform);
+        next.removeStale();
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("data/last-spell-5.xml"))));
+        QCOMPARE(next.offered(), path(QStringLiteral("data/last-spell-4.xml")));
+        QCOMPARE(next.own(), path(QStringLiteral("data/last-spell-5.xml")));
+    }
+
     void damagedDraftIsSetAsideWithANote_data()
     {
         QTest::addColumn<QString>("draft");   // "damaged" or "folder"
@@ -740,6 +829,14 @@ private slots:
             QVERIFY(QFile::link(linkTarget, draftPath()));
         }
         act([this] { composeCombatSpell(*m_window); });
+        if (obstacle.endsWith(u"link")) {
+            // Never followed: the draft takes the next name, and the link stays as it was.
+            QVERIFY(m_session->mayEnd());
+            QVERIFY(QFileInfo::exists(path(QStringLiteral("data/last-spell-2.xml"))));
+            QCOMPARE(fileBytes(linkTarget), QByteArray(obstacle == u"link" ? "another file" : ""));
+            QCOMPARE(QFileInfo::exists(linkTarget), obstacle == u"link");
+            return;
+        }
 
         // Told while the window still shows the spell; ending again ends without a word.
         QVERIFY(!m_session->mayEnd());

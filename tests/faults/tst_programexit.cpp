@@ -1,6 +1,6 @@
 // The program as whoever starts it sees it end: after the warning that its rules data file is
 // missing or unreadable, dismissed, it ends with a failure status, so a script or a desktop
-// that started it can tell it never ran.
+// that started it can tell it never ran; killed, it has kept the spell all the same.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +44,49 @@ xdotool windowfocus --sync "$window" key "${4:-Return}"
 wait $pid
 echo "status $?"
 )sh";
+
+// Starts the program ($1) twice on the X display in DISPLAY. The first run gets a name typed
+// and, once the draft has had time to follow, is killed outright; the second restores the
+// spell through the keyboard, types more of the name and is ended by SIGTERM, as a logout
+// ends it. Prints the second run's exit status, or what went wrong.
+const char *const killAndRestore = R"sh(
+started() {
+    "$1" >/dev/null 2>>"$2" &
+    pid=$!
+    i=0
+    while [ $i -lt 300 ]; do
+        window=$(xdotool search --name "Cantrix 3rd ed" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && sleep 1 && return 0
+        kill -0 $pid 2>/dev/null || return 1
+        sleep 0.1
+        i=$((i + 1))
+    done
+    kill $pid 2>/dev/null
+    return 1
+}
+started "$@" || { echo "no window: $(cat "$2")"; exit 0; }
+xdotool windowfocus --sync "$window" type --delay 40 Ember
+sleep 4
+kill -9 $pid
+wait $pid 2>/dev/null
+started "$@" || { echo "no window in the second run: $(cat "$2")"; exit 0; }
+xdotool windowfocus --sync "$window" key alt+f l
+sleep 1
+xdotool key End type --delay 40 lash
+sleep 1
+kill -TERM $pid
+wait $pid
+echo "status $?"
+)sh";
+
+bool haveDisplayTools()
+{
+    for (const char *tool : {"Xvfb", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -138,6 +181,43 @@ private slots:
         QVERIFY2(said == QStringLiteral("status 0"),
                  qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
 #endif
+    }
+
+    void killedProgramLosesNoSpell()
+    {
+        if (!haveDisplayTools())
+            QSKIP("Xvfb or xdotool is not installed");
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("Cantrix3"));
+        QVERIFY(QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program));
+        const QString rules = QFileInfo(QStringLiteral(CANTRIX_PROGRAM)).dir().filePath(QStringLiteral("GX2Mod.dat"));
+        QVERIFY(QFile::copy(rules, folder.filePath(QStringLiteral("GX2Mod.dat"))));
+
+        const VirtualDisplay screen;
+        QVERIFY2(!screen.display().isEmpty(), qPrintable(screen.error()));
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), screen.display());
+        environment.insert(QStringLiteral("HOME"), folder.path());
+        for (const char *own : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+            environment.remove(QLatin1String(own));
+        run.setProcessEnvironment(environment);
+        run.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString::fromLatin1(killAndRestore), QStringLiteral("sh"),
+                                         program, folder.filePath(QStringLiteral("errors.txt"))});
+        QVERIFY(run.waitForFinished(120000));
+        const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
+        QVERIFY2(said == QStringLiteral("status 0"),
+                 qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
+        // Only a spell brought back by Restore, with more typed into it, has the whole name.
+        const QDir drafts(folder.filePath(QStringLiteral(".local/share/Cantrix/Cantrix3")));
+        QByteArray kept;
+        for (const QString &draft : drafts.entryList({QStringLiteral("last-spell*.xml")}, QDir::Files)) {
+            QFile file(drafts.filePath(draft));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            kept += file.readAll();
+        }
+        QVERIFY2(kept.contains("name=\"Emberlash\""), kept.constData());
     }
 };
 

@@ -187,6 +187,8 @@ private slots:
         QVERIFY(c.Summary2List1.rows().isEmpty());
         QCOMPARE(c.Summary1List.rows(), (QStringList{"Detection Spell", "Mana Spell", "Force 4"}));
         QCOMPARE(c.DrainText.text(), QStringLiteral("[(4/2) +1] L"));
+        QCOMPARE(w.platform.statusMessages.constLast(),
+                 QStringLiteral("1 modifier row was dropped with the category: Edit > Undo brings it back."));
     }
 
     void typeSelectionReplacesOnlyItsRow()
@@ -206,10 +208,14 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("drain");
-        QTest::newRow("typing 1 then 2") << QStringList{"1", "12"} << "Force 12" << "[(12/2) -1] M";
-        QTest::newRow("deleting keeps the last force") << QStringList{"6", ""} << "Force 6" << "[(6/2) -1] M";
-        QTest::newRow("letters as typed") << QStringList{"abc"} << "Force abc" << "[(abc/2) -1] M";
-        QTest::newRow("leading blank kept") << QStringList{" 3"} << "Force  3" << "[( 3/2) -1] M";
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("typing 1 then 2") << QStringList{"1", "12"} << "Force 12" << "[(12/2) -1] M" << false;
+        QTest::newRow("deleting keeps the last force") << QStringList{"6", ""} << "Force 6" << "[(6/2) -1] M" << false;
+        QTest::newRow("letters as typed") << QStringList{"abc"} << "Force abc" << "[(abc/2) -1] M" << true;
+        QTest::newRow("leading blank kept") << QStringList{" 3"} << "Force  3" << "[( 3/2) -1] M" << true;
+        QTest::newRow("zero") << QStringList{"0"} << "Force 0" << "[(0/2) -1] M" << true;
+        QTest::newRow("negative") << QStringList{"-3"} << "Force -3" << "[(-3/2) -1] M" << true;
+        QTest::newRow("mended") << QStringList{"x", "5"} << "Force 5" << "[(5/2) -1] M" << false;
     }
 
     void forceEntry()
@@ -217,6 +223,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, row);
         QFETCH(QString, drain);
+        QFETCH(bool, marked);
         Window w;
         Cantrix &c = w.cantrix;
         c.Form_Load();
@@ -227,6 +234,9 @@ private slots:
         QCOMPARE(c.Summary1List.count(), 3);
         QCOMPARE(c.Summary1List1.row(2), row.mid(6));
         QCOMPARE(c.DrainText.text(), drain);
+        QCOMPARE(!c.forceProblem().isEmpty(), marked);
+        const QStringList &said = w.platform.statusMessages;
+        QCOMPARE(said.isEmpty() ? QString() : said.constLast(), c.forceProblem());
     }
 
     void modifierClickListsItsOptions()

@@ -57,6 +57,8 @@ private slots:
         // The mouse wheel on the category list drops every modifier chosen.
         w.act([&] { w.cantrix.CategoryCombo.setSelectedIndex(1); });
         QCOMPARE(w.history.undoSteps(), 4);
+        QCOMPARE(w.history.undoName(), QStringLiteral("Choose Category 'Detection'"));
+        const qsizetype told = w.platform.statusMessages.size();
 
         QFile::remove(w.cantrix.rulesFilePath());
         QSignalSpy clicks(&w.cantrix.CategoryCombo, &ListControl::clicked);
@@ -64,6 +66,8 @@ private slots:
         QSignalSpy rowsInserted(&w.cantrix.Summary1List, &ListControl::rowInserted);
         w.history.undo();
         QVERIFY(SpellSnapshot::of(w.cantrix) == composed);
+        QCOMPARE(w.history.redoName(), QStringLiteral("Choose Category 'Detection'"));
+        QCOMPARE(w.history.undoName(), QStringLiteral("Add Modifier 'Range: Far'"));
         QCOMPARE(w.cantrix.Text2.text(), QStringLiteral("Range"));
         w.history.redo();
         QVERIFY(w.cantrix.Summary2List.rows().isEmpty());
@@ -72,7 +76,7 @@ private slots:
         QVERIFY(SpellSnapshot::of(w.cantrix) == fresh);
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(rowsInserted.count(), 0);
-        QVERIFY(w.platform.statusMessages.isEmpty()); // the rules file was never asked for
+        QCOMPARE(w.platform.statusMessages.size(), told); // the rules file was never asked for
 
         // A new step drops what Redo offered.
         QVERIFY(w.history.canRedo());

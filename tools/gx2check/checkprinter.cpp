@@ -50,7 +50,7 @@ void TextPrinter::found(const RulesCheck::Diagnostic &diagnostic)
 {
     const QString where = QStringLiteral("%1:%2:%3: ")
                               .arg(m_fileName, QString::number(diagnostic.line), QString::number(diagnostic.column));
-    m_out << where << RulesCheck::severityName(diagnostic.severity()) << ": " << diagnostic.message << '\n';
+    m_out << where << RulesCheck::severityName(diagnostic.severity()) << ": " << diagnostic.sentence() << '\n';
     m_out << where << "note: " << diagnostic.hint << '\n';
 }
 

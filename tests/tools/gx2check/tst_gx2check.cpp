@@ -103,6 +103,8 @@ private slots:
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines.at(0).startsWith(QStringLiteral("problem.dat:3:61: warning: ")), qPrintable(lines.at(0)));
+        // A sentence for people: a capital letter and a full stop.
+        QVERIFY2(lines.at(0).mid(27, 1).front().isUpper() && lines.at(0).endsWith(u'.'), qPrintable(lines.at(0)));
         QVERIFY2(lines.at(0).contains(QStringLiteral("'Fire'")), qPrintable(lines.at(0)));
         QVERIFY2(lines.at(1).startsWith(QStringLiteral("problem.dat:3:61: note: ")), qPrintable(lines.at(1)));
         QVERIFY(result.err.contains(QStringLiteral("clean.dat: no problems found")));
