@@ -118,9 +118,10 @@ bool isNamed(const QString &name, QLatin1StringView wanted)
     return name.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
-// Reads the document at `path` and keeps its element starts, the only part the window acts
-// on, once it has proved to be a well-formed spell document; otherwise says why it is none.
-std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements)
+} // namespace
+
+// The element starts are the only part the window acts on.
+std::optional<QString> SpellCommands::readSpellElements(const QString &path, QList<XmlElement> &elements)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     const WholeFile::Contents read = WholeFile::read(path, SpellCommands::largestDocument);
@@ -151,8 +152,6 @@ std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> 
     elements = std::move(document.elements);
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<QString> SpellCommands::checkDocument(const QString &path, QString *lastModified)
 {

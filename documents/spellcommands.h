@@ -3,7 +3,10 @@
 #include <optional>
 
 #include <QObject>
+#include <QList>
 #include <QString>
+
+#include "documents/xmlelementreader.h"
 
 class Cantrix;
 class Platform;
@@ -70,6 +73,10 @@ public:
     // Checks the document at `path` as LoadSpell does, without touching any window: why it
     // cannot be opened, or nothing. `lastModified` receives the date it was last saved.
     static std::optional<QString> checkDocument(const QString &path, QString *lastModified = nullptr);
+
+    // Reads the document at `path` into its element starts, once it has proved to be a
+    // well-formed spell document; otherwise says why it is none. Touches no window.
+    static std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements);
 
 signals:
     // A spell document was opened into the window, or the window's spell saved, at `path`.

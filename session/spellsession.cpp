@@ -3,7 +3,9 @@
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
+#include "documents/spellrebuild.h"
 #include "documents/spelldraft.h"
+#include "session/ruleschangenotice.h"
 #include "session/rulesproblems.h"
 #include "shell/shellcommands.h"
 #include "windowmodel/cantrix.h"
@@ -19,7 +21,9 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
       m_draft(new SpellDraft(*m_window, *m_spellCommands, *m_opened, platform, this)),
       m_recent(new RecentSpells(*m_spellCommands, platform, settings, this)),
       m_shell(new ShellCommands(platform, this)),
-      m_rulesProblems(new RulesProblems(*m_window, this))
+      m_rulesProblems(new RulesProblems(*m_window, this)),
+      m_rebuild(new RebuildCommand(*m_window, platform, this)),
+      m_rulesChange(new RulesChangeNotice(*m_window, *m_rulesProblems, platform, this))
 {
     // A save dates a spell saved for the first time and names its file, and no control tells
     // of that; Undo must not take it back.
@@ -29,6 +33,8 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
 // The services go before the window they were made for: some look at it as they go.
 SpellSession::~SpellSession()
 {
+    delete m_rulesChange;
+    delete m_rebuild;
     delete m_rulesProblems;
     delete m_shell;
     delete m_recent;

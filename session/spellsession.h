@@ -9,7 +9,9 @@ class Cantrix;
 class OpenedSpell;
 class Platform;
 class QSettings;
+class RebuildCommand;
 class RecentSpells;
+class RulesChangeNotice;
 class RulesProblems;
 class ShellCommands;
 class SpellCommands;
@@ -30,6 +32,8 @@ class SpellHistory;
 //   recentSpells()   File > Open Recent, kept in the user's settings
 //   shellCommands()  Help Index and Exit
 //   rulesProblems()  the rules data file checked at each design start and whenever it changes
+//   rebuild()        Rules > Rebuild Under Today's Rules: the spell chosen again, step by step
+//   rulesChange()    the status bar's word that the lists on screen are from earlier rules
 class SpellSession final : public QObject
 {
     Q_OBJECT
@@ -49,6 +53,8 @@ public:
     RecentSpells &recentSpells() const { return *m_recent; }
     ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblems &rulesProblems() const { return *m_rulesProblems; }
+    RebuildCommand &rebuild() const { return *m_rebuild; }
+    RulesChangeNotice &rulesChange() const { return *m_rulesChange; }
 
     // Starts the program: the window loads its lists from the rules data file. False when it
     // could not (the user has been told, and the window is closed).
@@ -69,4 +75,6 @@ private:
     RecentSpells *m_recent;
     ShellCommands *m_shell;
     RulesProblems *m_rulesProblems;
+    RebuildCommand *m_rebuild;
+    RulesChangeNotice *m_rulesChange;
 };

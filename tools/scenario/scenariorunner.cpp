@@ -27,6 +27,7 @@ void ScenarioRunner::startRun()
     addDocumentScenarioCommands(*this);
     addDrainScenarioCommands(*this);
     addKeepScenarioCommands(*this);
+    addBookScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
         m_out.flush();

@@ -83,3 +83,4 @@ void addDesignScenarioCommands(ScenarioRunner &runner);
 void addDocumentScenarioCommands(ScenarioRunner &runner);
 void addDrainScenarioCommands(ScenarioRunner &runner);
 void addKeepScenarioCommands(ScenarioRunner &runner);
+void addBookScenarioCommands(ScenarioRunner &runner);
