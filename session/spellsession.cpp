@@ -1,5 +1,6 @@
 #include "session/spellsession.h"
 
+#include "book/spellbookmodel.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
@@ -23,8 +24,15 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
       m_shell(new ShellCommands(platform, this)),
       m_rulesProblems(new RulesProblems(*m_window, this)),
       m_rebuild(new RebuildCommand(*m_window, platform, this)),
-      m_rulesChange(new RulesChangeNotice(*m_window, *m_rulesProblems, platform, this))
+      m_rulesChange(new RulesChangeNotice(*m_window, *m_rulesProblems, platform, this)),
+      m_book(new SpellBookModel(*m_window, this))
 {
+    // A check outside a design start is the rules file changed on disk: the book's column of
+    // drain codes under today's rules is computed again.
+    connect(m_rulesProblems, &RulesProblems::checked, m_book, [this] {
+        if (!m_window->rulesAsRead())
+            m_book->reload();
+    });
     // A save dates a spell saved for the first time and names its file, and no control tells
     // of that; Undo must not take it back.
     connect(m_spellCommands, &SpellCommands::documentSaved, m_history, &SpellHistory::recordSave);
@@ -33,6 +41,7 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
 // The services go before the window they were made for: some look at it as they go.
 SpellSession::~SpellSession()
 {
+    delete m_book;
     delete m_rulesChange;
     delete m_rebuild;
     delete m_rulesProblems;

@@ -14,6 +14,7 @@ class RecentSpells;
 class RulesChangeNotice;
 class RulesProblems;
 class ShellCommands;
+class SpellBookModel;
 class SpellCommands;
 class SpellDraft;
 class SpellHistory;
@@ -34,6 +35,7 @@ class SpellHistory;
 //   rulesProblems()  the rules data file checked at each design start and whenever it changes
 //   rebuild()        Rules > Rebuild Under Today's Rules: the spell chosen again, step by step
 //   rulesChange()    the status bar's word that the lists on screen are from earlier rules
+//   book()           File > Spell Book: a folder's spells under today's rules
 class SpellSession final : public QObject
 {
     Q_OBJECT
@@ -55,6 +57,7 @@ public:
     RulesProblems &rulesProblems() const { return *m_rulesProblems; }
     RebuildCommand &rebuild() const { return *m_rebuild; }
     RulesChangeNotice &rulesChange() const { return *m_rulesChange; }
+    SpellBookModel &book() const { return *m_book; }
 
     // Starts the program: the window loads its lists from the rules data file. False when it
     // could not (the user has been told, and the window is closed).
@@ -77,4 +80,5 @@ private:
     RulesProblems *m_rulesProblems;
     RebuildCommand *m_rebuild;
     RulesChangeNotice *m_rulesChange;
+    SpellBookModel *m_book;
 };

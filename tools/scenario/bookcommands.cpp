@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "book/bookjson.h"
+#include "book/spellbookmodel.h"
 #include "documents/spellrebuild.h"
 #include "files/wholefile.h"
 #include "rules/rulesfile.h"
@@ -19,6 +21,18 @@ void addBookScenarioCommands(ScenarioRunner &runner)
     // The watcher tells the session of a change once it has settled; a script has no event loop,
     // so the command tells it as the watcher would.
     const auto rulesTouched = [&session] { session.rulesProblems().check(); };
+
+    // A script has no event loop: the book reads before the command that asks for it returns.
+    session.book().setSynchronous(true);
+    runner.addCommand(QStringLiteral("book"), Argument::Text, [&session](const QString &folder, int) {
+        session.book().setFolder(folder);
+        return QString();
+    });
+    runner.addDumpField(QStringLiteral("Book"), [&session] {
+        if (session.book().folder().isEmpty())
+            return QString();
+        return BookJson::document(session.book().entries(), true);
+    });
 
     runner.addCommand(QStringLiteral("rebuild"), Argument::None, [&session](const QString &, int) {
         session.rebuild().mnuRebuild_Click();

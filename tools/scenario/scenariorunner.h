@@ -27,7 +27,7 @@ public:
     enum class Argument { None, Number, Text };
     // A command returns an error text, or an empty string when it ran.
     using Command = std::function<QString(const QString &text, int number)>;
-    // An extra key of the dump: returns a complete JSON value.
+    // An extra key of the dump: returns a complete JSON value, or "" to leave the key out.
     using DumpField = std::function<QString()>;
 
     ScenarioRunner(const QString &programDirectory, QTextStream &out);
