@@ -37,6 +37,7 @@ public:
     QAction *mnuOpen() const { return m_mnuOpen; }
     // Filled by MenuCommands with the spells opened or saved last.
     QMenu *mnuOpenRecent() const { return m_mnuOpenRecent; }
+    QAction *mnuSpellBook() const { return m_mnuSpellBook; }
     QAction *mnuSave() const { return m_mnuSave; }
     QAction *mnuRestoreLastSpell() const { return m_mnuRestoreLastSpell; }
     QAction *mnuExportCard() const { return m_mnuExportCard; }
@@ -47,6 +48,7 @@ public:
     QAction *mnuRedo() const { return m_mnuRedo; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
     QAction *mnuDrainBreakdown() const { return m_mnuDrainBreakdown; }
+    QAction *mnuRebuild() const { return m_mnuRebuild; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
 
@@ -67,6 +69,7 @@ private:
     QAction *m_mnuNew = nullptr;
     QAction *m_mnuOpen = nullptr;
     QMenu *m_mnuOpenRecent = nullptr;
+    QAction *m_mnuSpellBook = nullptr;
     QAction *m_mnuSave = nullptr;
     QAction *m_mnuRestoreLastSpell = nullptr;
     QAction *m_mnuExportCard = nullptr;
@@ -77,6 +80,7 @@ private:
     QAction *m_mnuRedo = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
     QAction *m_mnuDrainBreakdown = nullptr;
+    QAction *m_mnuRebuild = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
     DrainBreakdownView *m_drainBreakdown = nullptr;
