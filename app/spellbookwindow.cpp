@@ -1,6 +1,14 @@
 #include "app/spellbookwindow.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
@@ -14,6 +22,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include "app/bookpaper.h"
 #include "book/spellbookmodel.h"
 #include "documents/spellcommands.h"
 
@@ -50,7 +59,8 @@ SpellBookWindow::SpellBookWindow(SpellBookModel &book, SpellCommands &commands, 
       m_filter(new QLineEdit(this)),
       m_progress(new QProgressBar(this)),
       m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_table(new QTableView(this))
+      m_table(new QTableView(this)),
+      m_paper(new QComboBox(this))
 {
     setObjectName(QStringLiteral("frmSpellBook"));
     setWindowTitle(tr("Spell Book"));
@@ -79,9 +89,24 @@ SpellBookWindow::SpellBookWindow(SpellBookModel &book, SpellCommands &commands, 
     // activated() is a double-click, or Enter on the current row.
     connect(m_table, &QTableView::activated, this, &SpellBookWindow::openRow);
 
+    m_paper->addItem(tr("A4"), int(QPageSize::A4));
+    m_paper->addItem(tr("Letter"), int(QPageSize::Letter));
+    m_paper->setCurrentIndex(BookPaper::localPaper().id() == QPageSize::Letter ? 1 : 0);
+    m_paper->setToolTip(tr("Paper for printing and PDF"));
+    auto *printButton = new QPushButton(tr("&Print..."), this);
+    auto *pdfButton = new QPushButton(tr("Export P&DF..."), this);
+    auto *htmlButton = new QPushButton(tr("Export &HTML..."), this);
+    connect(printButton, &QPushButton::clicked, this, &SpellBookWindow::print);
+    connect(pdfButton, &QPushButton::clicked, this, [this] { exportBook(true); });
+    connect(htmlButton, &QPushButton::clicked, this, [this] { exportBook(false); });
+
     auto *top = new QHBoxLayout;
     top->addWidget(m_folder, 1);
     top->addWidget(choose);
+    top->addWidget(m_paper);
+    top->addWidget(printButton);
+    top->addWidget(pdfButton);
+    top->addWidget(htmlButton);
     auto *busy = new QHBoxLayout;
     busy->addWidget(m_progress, 1);
     busy->addWidget(m_cancel);
@@ -127,6 +152,78 @@ void SpellBookWindow::chooseFolder()
     QSettings().setValue(QLatin1String(folderKey), folder);
     m_book.setFolder(folder);
     showState();
+}
+
+QList<BookEntry> SpellBookWindow::chosenSpells() const
+{
+    QList<int> proxyRows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        proxyRows.append(index.row());
+    std::sort(proxyRows.begin(), proxyRows.end());
+    if (proxyRows.isEmpty()) {
+        for (int row = 0; row < m_proxy->rowCount(); ++row)
+            proxyRows.append(row);
+    }
+    QList<BookEntry> spells;
+    for (const int row : proxyRows) {
+        const BookEntry &entry = m_book.entries().at(m_proxy->mapToSource(m_proxy->index(row, 0)).row());
+        if (entry.isSpell())
+            spells.append(entry);
+    }
+    return spells;
+}
+
+namespace {
+
+// A modal progress over the cards drawn, with Cancel.
+BookPaper::Progress progressIn(QProgressDialog &dialog)
+{
+    return [&dialog](int done, int total) {
+        dialog.setMaximum(total);
+        dialog.setValue(done);
+        QCoreApplication::processEvents();
+        return !dialog.wasCanceled();
+    };
+}
+
+} // namespace
+
+void SpellBookWindow::print()
+{
+    const QList<BookEntry> spells = chosenSpells();
+    if (spells.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(m_paper->currentData().toInt())));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QProgressDialog progress(tr("Printing the spell book..."), tr("Cancel"), 0, int(spells.size()), this);
+    progress.setWindowModality(Qt::WindowModal);
+    BookPaper::paint(spells, printer, progressIn(progress));
+}
+
+void SpellBookWindow::exportBook(bool pdf)
+{
+    const QList<BookEntry> spells = chosenSpells();
+    if (spells.isEmpty())
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, pdf ? tr("Export Spell Book as PDF") : tr("Export Spell Book as HTML"),
+                                                      QString(), pdf ? tr("PDF documents (*.pdf)") : tr("Web pages (*.html *.htm)"));
+    if (path.isEmpty())
+        return;
+    std::optional<QString> failed;
+    if (pdf) {
+        QProgressDialog progress(tr("Drawing the spell book..."), tr("Cancel"), 0, int(spells.size()), this);
+        progress.setWindowModality(Qt::WindowModal);
+        failed = BookPaper::writePdf(spells, path, QPageSize(QPageSize::PageSizeId(m_paper->currentData().toInt())),
+                                     progressIn(progress));
+    } else {
+        failed = BookPaper::writeHtml(spells, path);
+    }
+    if (failed)
+        QMessageBox::warning(this, tr("Spell Book Not Exported"),
+                             tr("The spell book could not be written to %1: %2.").arg(QDir::toNativeSeparators(path), *failed));
 }
 
 void SpellBookWindow::openRow(const QModelIndex &index)

@@ -3,6 +3,9 @@
 #include <QSortFilterProxyModel>
 #include <QWidget>
 
+#include "book/bookentry.h"
+
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -30,8 +33,13 @@ public:
     QTableView *table() const { return m_table; }
     QSortFilterProxyModel *proxy() const { return m_proxy; }
 
+    // The selected spells, or every one shown, in the table's order.
+    QList<BookEntry> chosenSpells() const;
+
 private:
     void chooseFolder();
+    void print();
+    void exportBook(bool pdf);
     void openRow(const QModelIndex &index);
     void showState();
 
@@ -44,4 +52,5 @@ private:
     QProgressBar *m_progress;
     QPushButton *m_cancel;
     QTableView *m_table;
+    QComboBox *m_paper;
 };

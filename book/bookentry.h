@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cards/spellcard.h"
+
 // One file of a spell book: a spell as saved and as rebuilt under today's rules, or a file that
 // is none, with the reason.
 struct BookEntry
@@ -22,6 +24,8 @@ struct BookEntry
     QStringList savedRows;
     QStringList rows;  // after the rebuild
     QStringList notFound;
+    // The rebuilt spell as its card shows it, for the book on paper.
+    SpellCard::Spell card;
 
     bool isSpell() const { return reason.isEmpty(); }
     // Whether today's rules give the spell another drain code or lack some of its choices.

@@ -100,6 +100,8 @@ BookEntry read(Cantrix &window, const QString &path)
     entry.drain = outcome.drain;
     entry.rows = window.Summary2List.rows();
     entry.notFound = outcome.notFound;
+    entry.card = SpellCard::fromWindow(window);
+    entry.card.author = entry.author;
     return entry;
 }
 

@@ -1,14 +1,21 @@
-// cantrix-book [--rules FILE] [--json] PATH...: every spell document named, or lying in a folder
+// cantrix-book [--rules FILE] [--json] [--pdf OUT] [--html OUT] PATH...: every spell document named, or lying in a folder
 // named, rebuilt under the rules data file as it is now. One line per spell: its file, name,
 // the drain code it was saved with and the one today's rules give, and the rows they lack.
 // Exit status: 0 when every spell keeps its drain code, 1 when one changes or has rows not
-// found, 2 when an input cannot be read or the command line is wrong.
+// found, 2 when an input cannot be read or the command line is wrong. --pdf and --html write
+// the spells as one book: a list, then their cards.
+#include <algorithm>
+#include <iterator>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "app/bookpaper.h"
 #include "book/bookjson.h"
 #include "book/spellbook.h"
 #include "rulescheck/rulescheck.h"
@@ -71,7 +78,17 @@ void printLine(QTextStream &out, const BookEntry &entry)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only the book on paper needs fonts; on a machine without a display it draws off screen.
+    bool paper = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        paper = paper || argument.startsWith("--pdf") || argument.startsWith("--html");
+    }
+    if (paper && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        paper ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("cantrix-book"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CANTRIX_BOOK_VERSION));
 
@@ -84,14 +101,20 @@ int main(int argc, char *argv[])
                                          tr("The rules data file (default: GX2Mod.dat beside the program)."),
                                          QStringLiteral("FILE"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), tr("Print the spells as one JSON document."));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), tr("Write the spells as a book: a PDF document."),
+                                       QStringLiteral("OUT"));
+    const QCommandLineOption htmlOption(QStringLiteral("html"), tr("Write the spells as a book: a web page."),
+                                        QStringLiteral("OUT"));
     parser.addOption(rulesOption);
     parser.addOption(jsonOption);
+    parser.addOption(pdfOption);
+    parser.addOption(htmlOption);
     parser.addPositionalArgument(QStringLiteral("PATH"), tr("Spell document, or folder of them."),
                                  QStringLiteral("PATH..."));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QString usage = QStringLiteral("usage: cantrix-book [--rules FILE] [--json] PATH...\n");
+    const QString usage = QStringLiteral("usage: cantrix-book [--rules FILE] [--json] [--pdf OUT] [--html OUT] PATH...\n");
     if (!parser.parse(QCoreApplication::arguments())) {
         err << "cantrix-book: " << parser.errorText() << '\n' << usage;
         return Failed;
@@ -135,6 +158,23 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(jsonOption))
         out << BookJson::document(entries) << '\n';
+    out.flush();
+    QList<BookEntry> spells;
+    std::copy_if(entries.cbegin(), entries.cend(), std::back_inserter(spells), [](const BookEntry &e) { return e.isSpell(); });
+    const auto written = [&err](const QString &path, const std::optional<QString> &failed) {
+        if (failed)
+            err << shown(path) << ": error: " << tr("cannot be written (%1)").arg(*failed) << '\n';
+        return !failed;
+    };
+    bool wrote = true;
+    if (parser.isSet(pdfOption)) {
+        wrote = written(parser.value(pdfOption),
+                        BookPaper::writePdf(spells, parser.value(pdfOption), BookPaper::localPaper(), {})) && wrote;
+    }
+    if (parser.isSet(htmlOption))
+        wrote = written(parser.value(htmlOption), BookPaper::writeHtml(spells, parser.value(htmlOption))) && wrote;
+    if (!wrote)
+        return Failed;
     if (unreadable)
         return Failed;
     return touched ? Touched : Kept;
