@@ -18,6 +18,7 @@ inline constexpr auto startUp = "Start-up";
 inline constexpr auto loadEach = "LoadSpell x10000";
 inline constexpr auto bookFill = "Book fill+rebuild";
 inline constexpr auto bookCommand = "cantrix-book";
+inline constexpr auto bookPdf = "Book PDF 1000 cards";
 inline constexpr auto open = "Open";
 
 // The label of the rules data file that ships with the program.
@@ -64,6 +65,7 @@ inline constexpr Comparison comparisons[] = {
     {loadEach, nullptr, 0, 0, true},
     {bookFill, loadEach, 0, 2000000, true},
     {bookCommand, loadEach, 0, 2000000, true},
+    {bookPdf, nullptr, 0, 20000000, true},
 };
 
 // Every handler on the bundled file answers within this many microseconds.

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include "app/bookpaper.h"
 #include "bench/benchnames.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesscene.h"
@@ -87,6 +88,16 @@ void registerBookBenchmarks(const QString &rulesFile, RatioReporter &reporter)
     reporter.addFigure(prefix + BenchNames::bookFill, 0, fillUs);
     std::printf("book: filled and rebuilt: %.0f ms (%.2fx the baseline) for %lld spells, peak memory %.0f MB\n",
                 fillUs / 1000, fillUs / baselineUs, static_cast<long long>(book.size()), peakMegabytes(RUSAGE_SELF));
+
+    // A book of 1,000 cards on paper, with the progress a user sees.
+    int told = 0;
+    clock.start();
+    const std::optional<QString> failed =
+        BookPaper::writePdf(book.mid(0, 1000), QDir(scene.folderPath()).filePath(QStringLiteral("book.pdf")),
+                            QPageSize(QPageSize::A4), [&told](int, int) { return ++told > 0; });
+    const double pdfUs = double(clock.nsecsElapsed()) / 1000.0;
+    reporter.addFigure(prefix + BenchNames::bookPdf, 0, pdfUs);
+    std::printf("book: PDF of %d cards: %.0f ms%s\n", told, pdfUs / 1000, failed ? " (FAILED)" : "");
 
     QProcess cli;
     clock.start();
