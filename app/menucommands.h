@@ -28,6 +28,10 @@ public:
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
     SpellBookWindow &spellBook() const { return *m_book; }
 
+protected:
+    // A window closing keeps the spell, or stays open once to tell why it could not.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
