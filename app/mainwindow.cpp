@@ -342,6 +342,7 @@ void MainWindow::createMenus()
     m_mnuOpen = addCommand(file, "mnuOpen", tr("&Open..."), QKeySequence::Open);
     m_mnuOpenRecent = file->addMenu(tr("Open &Recent"));
     m_mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    m_mnuSpellBook = addCommand(file, "mnuSpellBook", tr("Spell &Book..."));
     m_mnuSave = addCommand(file, "mnuSave", tr("&Save"), QKeySequence::Save);
     m_mnuRestoreLastSpell = addCommand(file, "mnuRestoreLastSpell", tr("Restore &Last Spell"));
     m_mnuExportCard = addCommand(file, "mnuExportCard", tr("Export Spell &Card..."));
@@ -365,6 +366,7 @@ void MainWindow::createMenus()
     m_mnuRulesProblems = addCommand(rules, "mnuRulesProblems", tr("Show Rules &Problems..."));
     m_mnuDrainBreakdown = addCommand(rules, "mnuDrainBreakdown", tr("Drain &Breakdown..."));
     m_mnuDrainBreakdown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_mnuRebuild = addCommand(rules, "mnuRebuild", tr("Rebuild Under &Today's Rules"));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

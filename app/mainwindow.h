@@ -39,6 +39,7 @@ public:
     QAction *mnuOpen() const { return m_mnuOpen; }
     // Filled by MenuCommands with the spells opened or saved last.
     QMenu *mnuOpenRecent() const { return m_mnuOpenRecent; }
+    QAction *mnuSpellBook() const { return m_mnuSpellBook; }
     QAction *mnuSave() const { return m_mnuSave; }
     QAction *mnuRestoreLastSpell() const { return m_mnuRestoreLastSpell; }
     QAction *mnuExportCard() const { return m_mnuExportCard; }
@@ -49,6 +50,7 @@ public:
     QAction *mnuRedo() const { return m_mnuRedo; }
     QAction *mnuRulesProblems() const { return m_mnuRulesProblems; }
     QAction *mnuDrainBreakdown() const { return m_mnuDrainBreakdown; }
+    QAction *mnuRebuild() const { return m_mnuRebuild; }
     QAction *mnuHelpIndex() const { return m_mnuHelpIndex; }
     QAction *mnuAbout() const { return m_mnuAbout; }
 
@@ -75,6 +77,7 @@ private:
     QAction *m_mnuNew = nullptr;
     QAction *m_mnuOpen = nullptr;
     QMenu *m_mnuOpenRecent = nullptr;
+    QAction *m_mnuSpellBook = nullptr;
     QAction *m_mnuSave = nullptr;
     QAction *m_mnuRestoreLastSpell = nullptr;
     QAction *m_mnuExportCard = nullptr;
@@ -85,6 +88,7 @@ private:
     QAction *m_mnuRedo = nullptr;
     QAction *m_mnuRulesProblems = nullptr;
     QAction *m_mnuDrainBreakdown = nullptr;
+    QAction *m_mnuRebuild = nullptr;
     QAction *m_mnuHelpIndex = nullptr;
     QAction *m_mnuAbout = nullptr;
     DrainBreakdownView *m_drainBreakdown = nullptr;

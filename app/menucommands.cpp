@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -13,9 +14,12 @@
 #include "app/mainwindow.h"
 #include "app/optionscommand.h"
 #include "app/rulesproblemsview.h"
+#include "app/spellbookwindow.h"
 #include "app/spellcardactions.h"
 #include "app/spellchanges.h"
+#include "book/spellbookmodel.h"
 #include "documents/recentspells.h"
+#include "documents/spellrebuild.h"
 #include "documents/spellcommands.h"
 #include "documents/spelldraft.h"
 #include "session/spellsession.h"
@@ -29,7 +33,8 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
       m_session(session),
       m_options(new OptionsCommand(session.platform(), session.settings(), this)),
       m_cards(new SpellCardActions(session.window(), &window)),
-      m_rulesProblems(new RulesProblemsView(session.window(), session.rulesProblems(), &window))
+      m_rulesProblems(new RulesProblemsView(session.window(), session.rulesProblems(), &window)),
+      m_book(new SpellBookWindow(session.book(), session.spellCommands(), &window))
 {
     Cantrix &cantrix = session.window();
     SpellCommands *spellCommands = &session.spellCommands();
@@ -52,6 +57,8 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     connect(window.mnuRedo(), &QAction::triggered, history, &SpellHistory::redo);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
     connect(window.mnuDrainBreakdown(), &QAction::triggered, &window.drainBreakdown(), &DrainBreakdownView::showWindow);
+    connect(window.mnuRebuild(), &QAction::triggered, &session.rebuild(), &RebuildCommand::mnuRebuild_Click);
+    connect(window.mnuSpellBook(), &QAction::triggered, this, &MenuCommands::mnuSpellBook_Click);
     // The preview and the rules problems share the status bar: while the preview speaks, the
     // count keeps to a few words at its side.
     connect(&window.drainPreview(), &DrainPreviewStatus::shown, m_rulesProblems, &RulesProblemsView::setCompact);
@@ -80,6 +87,14 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     connect(qApp, &QGuiApplication::commitDataRequest, &session,
             [&session] { session.end(SpellDraft::Ending::SessionEnd); });
 #endif
+}
+
+void MenuCommands::mnuSpellBook_Click()
+{
+    QString spell = m_session.spellCommands().documentPath();
+    if (spell.isEmpty() && !m_session.recentSpells().paths().isEmpty())
+        spell = m_session.recentSpells().paths().constFirst();
+    m_book->showBook(spell.isEmpty() ? QString() : QFileInfo(spell).absolutePath());
 }
 
 bool MenuCommands::eventFilter(QObject *watched, QEvent *event)

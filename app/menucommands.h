@@ -7,6 +7,7 @@ class AboutBox;
 class MainWindow;
 class OptionsCommand;
 class RulesProblemsView;
+class SpellBookWindow;
 class SpellCardActions;
 class SpellSession;
 
@@ -25,6 +26,7 @@ public:
 
     OptionsCommand &optionsCommand() const { return *m_options; }
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
+    SpellBookWindow &spellBook() const { return *m_book; }
 
 protected:
     // A window closing keeps the spell, or stays open once to tell why it could not.
@@ -33,6 +35,8 @@ protected:
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();
+    // Shows the Spell Book, at first on the folder of the spell last opened or saved.
+    void mnuSpellBook_Click();
     // Undo and Redo are offered while the history has a step for them.
     void showHistory();
     // Lists the recent spells in File > Open Recent, numbered for the keyboard.
@@ -43,6 +47,7 @@ private:
     OptionsCommand *m_options;
     SpellCardActions *m_cards;
     RulesProblemsView *m_rulesProblems;
+    SpellBookWindow *m_book;
     // The About box while it is loaded; it has no owner, so it is not a child of the window.
     QPointer<AboutBox> m_about;
 };

@@ -20,6 +20,12 @@ inline constexpr auto stallWhileChecking = "UI stall while checking";
 // The undo history after two and after a hundred changes of category.
 inline constexpr auto historyAfterTwo = "History, 2 changes";
 inline constexpr auto historyAfterHundred = "History, 100 changes";
+// 10,000 spell documents opened one after the other with LoadSpell; the book of the same folder
+// filled with every spell rebuilt; cantrix-book on the folder.
+inline constexpr auto loadEach = "LoadSpell x10000";
+inline constexpr auto bookFill = "Book fill+rebuild";
+inline constexpr auto bookCommand = "cantrix-book";
+inline constexpr auto bookPdf = "Book PDF 1000 cards";
 inline constexpr auto open = "Open";
 
 // The label of the rules data file that ships with the program.
@@ -35,6 +41,7 @@ inline constexpr auto categoryElementsLabel = "categories";
 inline constexpr auto historyLabel = "history-200K";
 inline constexpr auto spellLabel = "spell";
 inline constexpr auto windowLabel = "window";
+inline constexpr auto bookLabel = "book";
 
 struct Comparison
 {
@@ -71,6 +78,11 @@ inline constexpr Comparison comparisons[] = {
     {historyAfterTwo, nullptr, 0, 0, true},
     {historyAfterHundred, nullptr, 0, 0, true},
     {mainWindow, nullptr, 0, 150000, true},
+    // A folder of 10,000 spells: the book is full, every spell rebuilt, within 2 s.
+    {loadEach, nullptr, 0, 0, true},
+    {bookFill, loadEach, 0, 2000000, true},
+    {bookCommand, loadEach, 0, 2000000, true},
+    {bookPdf, nullptr, 0, 20000000, true},
 };
 
 // Every handler on the bundled file answers within this many microseconds.

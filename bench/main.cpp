@@ -20,6 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/benchnames.h"
+#include "bench/bookbenchmarks.h"
 #include "bench/boundsbenchmarks.h"
 #include "bench/ratioreporter.h"
 #include "bench/rulesbenchmarks.h"
@@ -70,6 +71,7 @@ int main(int argc, char **argv)
     registerSpellBenchmarks(designFile);
     registerWindowBenchmarks(designFile, reporter);
     registerBoundsBenchmarks(oneMegabyteFile);
+    registerBookBenchmarks(designFile, reporter);
 
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -183,16 +183,16 @@ std::optional<QString> readSpellElementsOf(const QString &path, QList<XmlElement
     return std::nullopt;
 }
 
+} // namespace
+
 // The same, and a file that a save left damaged has its backup named.
-std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements)
+std::optional<QString> SpellCommands::readSpellElements(const QString &path, QList<XmlElement> &elements)
 {
     const std::optional<QString> reason = readSpellElementsOf(path, elements);
     if (!reason || !QFileInfo(path).isFile())
         return reason;
     return withBackupNamed(path, *reason);
 }
-
-} // namespace
 
 std::optional<QString> SpellCommands::checkDocument(const QString &path, QString *lastModified)
 {

@@ -4,9 +4,11 @@
 #include <optional>
 
 #include <QObject>
+#include <QList>
 #include <QString>
 
 #include "files/documentlimit.h"
+#include "documents/xmlelementreader.h"
 
 class Cantrix;
 class Platform;
@@ -81,6 +83,10 @@ public:
     // cannot be opened, or nothing. `lastModified` receives the date it was last saved.
     // A file a save left damaged has its backup named in the reason.
     static std::optional<QString> checkDocument(const QString &path, QString *lastModified = nullptr);
+
+    // Reads the document at `path` into its element starts, once it has proved to be a
+    // well-formed spell document; otherwise says why it is none. Touches no window.
+    static std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements);
 
 signals:
     // A spell document was opened into the window, or the window's spell saved, at `path`.

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "drain/modifiersummary.h"
 #include "windowmodel/cantrix.h"
 
 using namespace Qt::StringLiterals;
@@ -26,7 +27,19 @@ constexpr QLatin1StringView elementsTaken[] = {"date"_L1, "itemdef"_L1, "drain"_
 
 } // namespace
 
-SpellDocumentReader::SpellDocumentReader(Cantrix &window) : m_window(window) {}
+SpellDocumentReader::SpellDocumentReader(Cantrix &window, Mode mode) : m_window(window), m_mode(mode) {}
+
+QStringList SpellDocumentReader::notFound() const
+{
+    QStringList names;
+    for (const auto &[choice, stored] : m_notFound)
+        names.append(choice == Choice::Category ? tr("category \"%1\"").arg(stored) : tr("type \"%1\"").arg(stored));
+    if (m_moreNotFound > 0)
+        names.append(tr("%1 more categories or types").arg(m_moreNotFound));
+    for (const QString &row : m_rowsNotFound)
+        names.append(tr("row \"%1\"").arg(row));
+    return names;
+}
 
 bool SpellDocumentReader::takesElement(const QString &sName)
 {
@@ -80,7 +93,10 @@ void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAtt
         if (pAttributeList.length() > 0)
             m_window.NameText.setText(pAttributeList.getValue(0));
     } else if (is(element, "drain"_L1)) {
-        m_window.DrainText.setText(value);
+        if (m_mode == Mode::Rebuild)
+            m_storedDrain = value;
+        else
+            m_window.DrainText.setText(value);
     } else if (is(element, "force"_L1)) {
         applyForce(modifier);
     } else if (is(element, "description"_L1)) {
@@ -89,6 +105,9 @@ void SpellDocumentReader::parser_startElement(const QString &sName, const XmlAtt
         applyChoice(Choice::Category, value, modifier);
     } else if (is(element, "type"_L1)) {
         applyChoice(Choice::Type, value, modifier);
+    } else if (is(element, "mod"_L1) && m_mode == Mode::Rebuild) {
+        if (!chooseAgain(value))
+            m_rowsNotFound.append(value);
     } else if (is(element, "mod"_L1)) {
         // Appended as stored, without the checks of a user's choice and without a new drain
         // code: the stored one stays on display.
@@ -155,7 +174,9 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
         } else {
             list.setSelectedIndex(i);
         }
-        m_window.Summary1List1.replace(summaryRow, modifier);
+        // A rebuild keeps today's token string, the one the selection handler put there.
+        if (m_mode == Mode::Open)
+            m_window.Summary1List1.replace(summaryRow, modifier);
     }
     // The window keeps what New chose, and its drain code will follow that: the user must know.
     if (found)
@@ -168,4 +189,34 @@ void SpellDocumentReader::applyChoice(Choice choice, const QString &value, const
         m_notFound.append({choice, value});
     else
         ++m_moreNotFound;
+}
+
+bool SpellDocumentReader::chooseAgain(const QString &row)
+{
+    // A modifier of that very text: double-clicked as a user would. One that now owns options
+    // (or is represented already) adds nothing, and the row is left out as not found.
+    const int modifier = int(m_window.Modifier1List.rows().indexOf(row));
+    if (modifier >= 0) {
+        const int before = m_window.Summary2List.count();
+        m_window.userDoubleClickModifier(modifier);
+        return m_window.Summary2List.count() > before;
+    }
+    // Otherwise the first modifier, in list order, one of whose options gives that row. Only
+    // modifiers the row begins with can, so no other is clicked.
+    for (int i = 0; i < m_window.Modifier1List.count(); ++i) {
+        const QString &text = m_window.Modifier1List.rows().at(i);
+        if (!row.startsWith(ModifierSummary::optionRow(text, QString())))
+            continue;
+        if (m_window.Modifier1List.selectedIndex() == i)
+            m_window.Modifier1List_Click();
+        else
+            m_window.Modifier1List.setSelectedIndex(i);
+        for (int option = 0; option < m_window.Modifier2List.count(); ++option) {
+            if (ModifierSummary::optionRow(text, m_window.Modifier2List.rows().at(option)) == row) {
+                m_window.userDoubleClickOption(option);
+                return true;
+            }
+        }
+    }
+    return false;
 }

@@ -28,7 +28,17 @@ public:
     // The outermost element of every spell document.
     static constexpr auto rootElement = "common";
 
-    explicit SpellDocumentReader(Cantrix &window);
+    // Open takes the document as saved. Rebuild chooses it again under the rules as they are
+    // now: the stored drain code and token strings are passed over, and each modifier row is
+    // chosen again by its text, as a user picking the same rows by hand would.
+    enum class Mode { Open, Rebuild };
+
+    explicit SpellDocumentReader(Cantrix &window, Mode mode = Mode::Open);
+
+    // Rebuild only: the drain code the document was saved with ("" when it holds none), and
+    // each stored category, type or modifier row the rules as they are now have not.
+    QString storedDrain() const { return m_storedDrain; }
+    QStringList notFound() const;
 
     // Whether an element of this name does anything to the window (names match in any case).
     static bool takesElement(const QString &sName);
@@ -44,10 +54,16 @@ private:
     enum class Choice { Category, Type };
     void applyChoice(Choice choice, const QString &value, const QString &modifier);
     void applyForce(const QString &modifier);
+    // Chooses a stored modifier row again: its modifier double-clicked, or the option whose row
+    // it is. False when no modifier or option of the category gives that row.
+    bool chooseAgain(const QString &row);
     // The choices of a list in lower case, made once per document: no element changes them.
     const QStringList &loweredChoices(Choice choice);
 
     Cantrix &m_window;
+    Mode m_mode;
+    QString m_storedDrain;
+    QStringList m_rowsNotFound;
     std::optional<QStringList> m_loweredCategories;
     std::optional<QStringList> m_loweredTypes;
     // Stored values that matched no choice, in document order. A document may hold thousands

@@ -16,7 +16,10 @@ RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
 {
     m_settle->setSingleShot(true);
     m_settle->setInterval(settleMs);
-    connect(m_settle, &QTimer::timeout, this, &RulesProblems::check);
+    connect(m_settle, &QTimer::timeout, this, [this] {
+        emit fileChanged();
+        check();
+    });
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RulesProblems::fileTouched);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RulesProblems::folderTouched);
     connect(&m_cantrix, &Cantrix::designStarted, this, &RulesProblems::check);

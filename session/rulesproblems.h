@@ -52,6 +52,8 @@ public:
 signals:
     void checking();
     void checked();
+    // The file changed on disk (and settled): a check of it follows.
+    void fileChanged();
 
 private:
     // What tells one state of the file from another without reading it.

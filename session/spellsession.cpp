@@ -1,10 +1,13 @@
 #include "session/spellsession.h"
 
+#include "book/spellbookmodel.h"
 #include "documents/draftkeeper.h"
 #include "documents/openedspell.h"
 #include "documents/recentspells.h"
 #include "documents/spellcommands.h"
+#include "documents/spellrebuild.h"
 #include "documents/spelldraft.h"
+#include "session/ruleschangenotice.h"
 #include "session/rulesproblems.h"
 #include "shell/shellcommands.h"
 #include "windowmodel/cantrix.h"
@@ -22,8 +25,14 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
       m_draftKeeper(new DraftKeeper(*m_draft, *m_history, *m_spellCommands, this)),
       m_recent(new RecentSpells(*m_spellCommands, platform, settings, this)),
       m_shell(new ShellCommands(platform, this)),
-      m_rulesProblems(new RulesProblems(*m_window, this))
+      m_rulesProblems(new RulesProblems(*m_window, this)),
+      m_rebuild(new RebuildCommand(*m_window, platform, this)),
+      m_rulesChange(new RulesChangeNotice(*m_window, *m_rulesProblems, platform, this)),
+      m_book(new SpellBookModel(*m_window, this))
 {
+    // The rules file changed on disk: the book's column of drain codes under today's rules is
+    // computed again.
+    connect(m_rulesProblems, &RulesProblems::fileChanged, m_book, &SpellBookModel::reload);
     // A save dates a spell saved for the first time and names its file, and no control tells
     // of that; Undo must not take it back.
     connect(m_spellCommands, &SpellCommands::documentSaved, m_history, &SpellHistory::recordSave);
@@ -34,6 +43,9 @@ SpellSession::SpellSession(Platform &platform, QSettings &settings, QObject *par
 // The services go before the window they were made for: some look at it as they go.
 SpellSession::~SpellSession()
 {
+    delete m_book;
+    delete m_rulesChange;
+    delete m_rebuild;
     delete m_rulesProblems;
     delete m_shell;
     delete m_recent;

@@ -12,9 +12,12 @@ class DraftKeeper;
 class OpenedSpell;
 class Platform;
 class QSettings;
+class RebuildCommand;
 class RecentSpells;
+class RulesChangeNotice;
 class RulesProblems;
 class ShellCommands;
+class SpellBookModel;
 class SpellCommands;
 class SpellHistory;
 
@@ -33,6 +36,9 @@ class SpellHistory;
 //   recentSpells()   File > Open Recent, kept in the user's settings
 //   shellCommands()  Help Index and Exit
 //   rulesProblems()  the rules data file checked at each design start and whenever it changes
+//   rebuild()        Rules > Rebuild Under Today's Rules: the spell chosen again, step by step
+//   rulesChange()    the status bar's word that the lists on screen are from earlier rules
+//   book()           File > Spell Book: a folder's spells under today's rules
 class SpellSession final : public QObject
 {
     Q_OBJECT
@@ -55,6 +61,9 @@ public:
     RecentSpells &recentSpells() const { return *m_recent; }
     ShellCommands &shellCommands() const { return *m_shell; }
     RulesProblems &rulesProblems() const { return *m_rulesProblems; }
+    RebuildCommand &rebuild() const { return *m_rebuild; }
+    RulesChangeNotice &rulesChange() const { return *m_rulesChange; }
+    SpellBookModel &book() const { return *m_book; }
 
     // Starts the program: the window loads its lists from the rules data file. False when it
     // could not (the user has been told, and the window is closed).
@@ -81,5 +90,8 @@ private:
     RecentSpells *m_recent;
     ShellCommands *m_shell;
     RulesProblems *m_rulesProblems;
+    RebuildCommand *m_rebuild;
+    RulesChangeNotice *m_rulesChange;
+    SpellBookModel *m_book;
     bool m_desktopSessionEnding = false;
 };

@@ -92,6 +92,13 @@ public:
 
     public:
         explicit RulesReadOnce(Cantrix &window) : m_window(window) { ++m_window.m_rulesReadOnceDepth; }
+        // With the rules data already read elsewhere: a batch of spells rebuilt on private
+        // windows is judged by one reading of the file, whichever window takes which spell.
+        RulesReadOnce(Cantrix &window, const RulesFile::Contents &rules) : RulesReadOnce(window)
+        {
+            if (!m_window.m_heldRules && rules.ok)
+                m_window.m_heldRules = HeldRules{rules, {}, {}};
+        }
         ~RulesReadOnce()
         {
             if (--m_window.m_rulesReadOnceDepth == 0)

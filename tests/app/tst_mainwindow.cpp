@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
 #include <QWheelEvent>
 #include <QTreeWidget>
 #include <QUrl>
@@ -28,6 +29,8 @@
 #include "app/controlmirrors.h"
 #include "app/mainwindow.h"
 #include "app/menucommands.h"
+#include "app/spellbookwindow.h"
+#include "documents/spellcommands.h"
 #include "session/spellsession.h"
 #include "controls/arbutton/arbutton.h"
 #include "windowmodel/cantrix.h"
@@ -463,10 +466,10 @@ private slots:
             }
         }
         QCOMPARE(f.window.mnuSave()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "Open &Recent", "&Save",
+        QCOMPARE(captions, QStringList({"&File", "&New", "&Open...", "Open &Recent", "Spell &Book...", "&Save",
                                         "Restore &Last Spell", "Export Spell &Card...", "&Print...", "-", "&Options...", "-",
                                         "E&xit", "&Edit", "&Undo", "&Redo", "&Rules", "Show Rules &Problems...",
-                                        "Drain &Breakdown...", "&Help", "Help &Index", "&About..."}));
+                                        "Drain &Breakdown...", "Rebuild Under &Today's Rules", "&Help", "Help &Index", "&About..."}));
         const QList<QAction *> named = {f.window.mnuNew(), f.window.mnuOpen(), f.window.mnuSave(),
                                         f.window.mnuExportCard(), f.window.mnuPrint(),
                                         f.window.mnuOptions(), f.window.mnuExit(),
@@ -664,6 +667,23 @@ private slots:
             QVERIFY2(!key.isNull(), qPrintable(command->text()));
             QVERIFY2(uses.value(key) == 1, qPrintable(command->text()));
         }
+    }
+
+    void spellBookOpensARowInTheWindow()
+    {
+        Fixture f;
+        QVERIFY(QDir(f.dir.path()).mkpath("spells"));
+        const QString spell = QDir(f.dir.path()).filePath("spells/kept.xml");
+        f.cantrix.NameText.setText("Kept");
+        QCOMPARE(f.session.spellCommands().SaveSpell(spell).outcome, SpellCommands::Outcome::Done);
+        f.cantrix.mnuNew_Click();
+        QSettings().setValue(QLatin1String(SpellBookWindow::folderKey), QFileInfo(spell).absolutePath());
+        f.window.mnuSpellBook()->trigger();
+        QTableView *table = f.commands.spellBook().table();
+        QTRY_COMPARE(table->model()->rowCount(), 1);
+        emit table->activated(table->model()->index(0, 0));
+        QCOMPARE(f.cantrix.NameText.text(), QStringLiteral("Kept"));
+        QCOMPARE(f.session.spellCommands().documentPath(), spell);
     }
 
     void dropDownListsOpenOnTheFieldColour()

@@ -3,6 +3,8 @@
 
 #include "windowmodel/cantrix.h"
 #include "documents/spelldocumentreader.h"
+#include "documents/spellrebuild.h"
+#include "drain/drain.h"
 #include "documents/xmlelementreader.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/support/recordingplatform.h"
@@ -164,6 +166,41 @@ private slots:
         QCOMPARE(window->CategoryCombo.text(), QStringLiteral("Combat"));
         QVERIFY(window->Summary2List.rows().isEmpty());
         QVERIFY(window->Summary2List1.rows().isEmpty());
+    }
+
+    void rebuildChoosesRowsAgain_data()
+    {
+        QTest::addColumn<QByteArray>("mods");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("tokens");
+        QTest::addColumn<QStringList>("notFound");
+        QTest::newRow("modifier by its text") << QByteArray("<mod value='Voice only' modifier='+9'/>")
+                                              << QStringList{"Voice only"} << QStringList{"-1DRT"} << QStringList{};
+        QTest::newRow("option by its row") << QByteArray("<mod value='Damage: Serious' modifier='+9'/>")
+                                           << QStringList{"Damage: Serious"} << QStringList{"+3 +1DRT"} << QStringList{};
+        QTest::newRow("row today's rules lack") << QByteArray("<mod value='Gone' modifier='+1'/><mod value='Area effect'/>")
+                                                << QStringList{"Area effect"} << QStringList{"+1"} << QStringList{"row \"Gone\""};
+        QTest::newRow("modifier that owns options") << QByteArray("<mod value='Damage' modifier='+1'/>") << QStringList{}
+                                                    << QStringList{} << QStringList{"row \"Damage\""};
+    }
+    void rebuildChoosesRowsAgain()
+    {
+        QFETCH(QByteArray, mods);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, tokens);
+        QFETCH(QStringList, notFound);
+        auto window = freshWindow();
+        const XmlElements read = XmlElementReader::read("<spell><category value='Combat Spell' modifier='+7'/>"
+                                                        "<drain value='stored'/>" + mods + "</spell>");
+        const SpellRebuild::Outcome outcome = SpellRebuild::apply(*window, read.elements);
+        QVERIFY(outcome.rebuilt);
+        QCOMPARE(window->Summary2List.rows(), rows);
+        QCOMPARE(window->Summary2List1.rows(), tokens);
+        QCOMPARE(outcome.notFound, notFound);
+        // Today's token string of the category, and the drain code computed from what is chosen.
+        QCOMPARE(window->Summary1List1.row(0), QStringLiteral("+1"));
+        QCOMPARE(outcome.savedDrain, QStringLiteral("stored"));
+        QCOMPARE(outcome.drain, Drain::calculate(window->ForceText.text(), window->Summary1List1.rows(), tokens));
     }
 
     void storedDrainStaysAfterTheModifiers()

@@ -27,6 +27,7 @@ void ScenarioRunner::startRun()
     addDocumentScenarioCommands(*this);
     addDrainScenarioCommands(*this);
     addKeepScenarioCommands(*this);
+    addBookScenarioCommands(*this);
     addCommand(QStringLiteral("dump"), Argument::None, [this](const QString &, int) {
         m_out << dump() << '\n';
         m_out.flush();
@@ -171,7 +172,10 @@ QString ScenarioRunner::dump()
         members.append({list->name(), object({{QStringLiteral("rows"), stringArray(list->rows())},
                                               {QStringLiteral("index"), QString::number(list->selectedIndex())}})});
     }
-    for (const auto &[key, field] : m_dumpFields)
-        members.append({key, field()});
+    for (const auto &[key, field] : m_dumpFields) {
+        // A field with nothing to show yet (a book never opened) is left out.
+        if (QString value = field(); !value.isEmpty())
+            members.append({key, std::move(value)});
+    }
     return object(members);
 }

@@ -27,7 +27,7 @@ public:
     enum class Argument { None, Number, Text };
     // A command returns an error text, or an empty string when it ran.
     using Command = std::function<QString(const QString &text, int number)>;
-    // An extra key of the dump: returns a complete JSON value.
+    // An extra key of the dump: returns a complete JSON value, or "" to leave the key out.
     using DumpField = std::function<QString()>;
 
     ScenarioRunner(const QString &programDirectory, QTextStream &out);
@@ -83,3 +83,4 @@ void addDesignScenarioCommands(ScenarioRunner &runner);
 void addDocumentScenarioCommands(ScenarioRunner &runner);
 void addDrainScenarioCommands(ScenarioRunner &runner);
 void addKeepScenarioCommands(ScenarioRunner &runner);
+void addBookScenarioCommands(ScenarioRunner &runner);

@@ -1,0 +1,111 @@
+#include "bench/bookbenchmarks.h"
+
+#include <cstdio>
+
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include "app/bookpaper.h"
+#include "bench/benchnames.h"
+#include "bench/ratioreporter.h"
+#include "bench/rulesscene.h"
+#include "book/spellbook.h"
+#include "documents/spellcommands.h"
+
+namespace {
+
+constexpr int spells = 10000;
+
+// Spell i: category and type in turn, then rows chosen as a user would, five to thirteen of them.
+bool generate(RulesScene &scene, SpellCommands &commands, const QString &folder)
+{
+    Cantrix &w = scene.model();
+    for (int i = 0; i < spells; ++i) {
+        w.mnuNew_Click();
+        w.CategoryCombo.setSelectedIndex(i % std::max(1, w.CategoryCombo.count()));
+        w.TypeCombo.setSelectedIndex(i % std::max(1, w.TypeCombo.count()));
+        w.NameText.setText(QStringLiteral("Spell %1").arg(i));
+        w.ForceText.setText(QString::number(1 + i % 6));
+        const int wanted = 5 + i % 9;
+        for (int r = 0; r < w.Modifier1List.count() && w.Summary2List.count() < wanted; ++r) {
+            w.Modifier1List.setSelectedIndex((i + r) % w.Modifier1List.count());
+            if (w.Modifier2List.count() > 0)
+                w.userDoubleClickOption((i + r) % w.Modifier2List.count());
+            else
+                w.Modifier1List_DblClick();
+        }
+        if (commands.SaveSpell(QDir(folder).filePath(QStringLiteral("spell-%1.xml").arg(i))).outcome
+            != SpellCommands::Outcome::Done)
+            return false;
+    }
+    return true;
+}
+
+double peakMegabytes(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+void registerBookBenchmarks(const QString &rulesFile, RatioReporter &reporter)
+{
+    RulesScene scene(QString::fromLatin1(BenchNames::bookLabel), rulesFile);
+    if (!scene.error().isEmpty()) {
+        qWarning("Skipping the book benchmarks: %s", qPrintable(scene.error()));
+        return;
+    }
+    SpellCommands commands(scene.model(), scene.platform());
+    const QString folder = QDir(scene.folderPath()).filePath(QStringLiteral("book"));
+    if (!QDir().mkpath(folder) || !generate(scene, commands, folder)) {
+        qWarning("Skipping the book benchmarks: the spells cannot be generated");
+        return;
+    }
+    const std::string prefix = std::string(BenchNames::bookLabel) + '/';
+    QElapsedTimer clock;
+
+    // The baseline: each document opened in turn, as File > Open does.
+    qsizetype skipped = 0;
+    QString error;
+    clock.start();
+    const QStringList paths = SpellBook::candidates(folder, &skipped, &error);
+    for (const QString &path : paths)
+        commands.LoadSpell(path);
+    const double baselineUs = double(clock.nsecsElapsed()) / 1000.0;
+    reporter.addFigure(prefix + BenchNames::loadEach, 0, baselineUs);
+    std::printf("book: LoadSpell one after another: %.0f ms for %lld spells\n", baselineUs / 1000,
+                static_cast<long long>(paths.size()));
+
+    clock.start();
+    const QStringList listed = SpellBook::candidates(folder, &skipped, &error);
+    const QList<BookEntry> book = SpellBook::readAll(listed, RulesFile::load(scene.rulesPath()));
+    const double fillUs = double(clock.nsecsElapsed()) / 1000.0;
+    reporter.addFigure(prefix + BenchNames::bookFill, 0, fillUs);
+    std::printf("book: filled and rebuilt: %.0f ms (%.2fx the baseline) for %lld spells, peak memory %.0f MB\n",
+                fillUs / 1000, fillUs / baselineUs, static_cast<long long>(book.size()), peakMegabytes(RUSAGE_SELF));
+
+    // A book of 1,000 cards on paper, with the progress a user sees.
+    int told = 0;
+    clock.start();
+    const std::optional<QString> failed =
+        BookPaper::writePdf(book.mid(0, 1000), QDir(scene.folderPath()).filePath(QStringLiteral("book.pdf")),
+                            QPageSize(QPageSize::A4), [&told](int, int) { return ++told > 0; });
+    const double pdfUs = double(clock.nsecsElapsed()) / 1000.0;
+    reporter.addFigure(prefix + BenchNames::bookPdf, 0, pdfUs);
+    std::printf("book: PDF of %d cards: %.0f ms%s\n", told, pdfUs / 1000, failed ? " (FAILED)" : "");
+
+    QProcess cli;
+    clock.start();
+    cli.start(QStringLiteral(CANTRIX_BOOK_PROGRAM), {QStringLiteral("--rules"), scene.rulesPath(), folder});
+    cli.waitForFinished(-1);
+    const double commandUs = double(clock.nsecsElapsed()) / 1000.0;
+    reporter.addFigure(prefix + BenchNames::bookCommand, 0, commandUs);
+    std::printf("cantrix-book: %.0f ms (%.2fx the baseline), exit %d, %lld bytes printed, peak memory %.0f MB\n",
+                commandUs / 1000, commandUs / baselineUs, cli.exitCode(),
+                static_cast<long long>(cli.readAllStandardOutput().size()), peakMegabytes(RUSAGE_CHILDREN));
+}
