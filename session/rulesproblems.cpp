@@ -16,10 +16,7 @@ RulesProblems::RulesProblems(Cantrix &cantrix, QObject *parent)
 {
     m_settle->setSingleShot(true);
     m_settle->setInterval(settleMs);
-    connect(m_settle, &QTimer::timeout, this, [this] {
-        emit fileChanged();
-        check();
-    });
+    connect(m_settle, &QTimer::timeout, this, &RulesProblems::changedOnDisk);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RulesProblems::fileTouched);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RulesProblems::folderTouched);
     connect(&m_cantrix, &Cantrix::designStarted, this, &RulesProblems::check);
@@ -33,6 +30,12 @@ RulesProblems::Stamp RulesProblems::stampOf(const QString &path)
     if (!file.exists())
         return {};
     return {true, file.size(), file.lastModified()};
+}
+
+void RulesProblems::changedOnDisk()
+{
+    emit fileChanged();
+    check();
 }
 
 void RulesProblems::check()

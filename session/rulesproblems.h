@@ -48,6 +48,9 @@ public:
 
     // Starts checking the window's rules data file, and watches it from then on.
     void check();
+    // The file changed on disk and the change settled (the watcher says so): tells of the change,
+    // then checks the file.
+    void changedOnDisk();
 
 signals:
     void checking();

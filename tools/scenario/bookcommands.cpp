@@ -20,7 +20,7 @@ void addBookScenarioCommands(ScenarioRunner &runner)
     const auto rulesPath = [&platform] { return RulesFile::pathIn(platform.programDirectory()); };
     // The watcher tells the session of a change once it has settled; a script has no event loop,
     // so the command tells it as the watcher would.
-    const auto rulesTouched = [&session] { session.rulesProblems().check(); };
+    const auto rulesTouched = [&session] { session.rulesProblems().changedOnDisk(); };
 
     // A script has no event loop: the book reads before the command that asks for it returns.
     session.book().setSynchronous(true);
