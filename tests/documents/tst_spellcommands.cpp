@@ -13,6 +13,7 @@
 #include "documents/spelldraft.h"
 #include "session/spellsession.h"
 #include "tests/documents/spellfixture.h"
+#include "tests/support/ordinaryuser.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
@@ -30,8 +31,11 @@ public:
         m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
     ~ReadOnlyPath() { m_file.setPermissions(m_permissions); }
-    // An administrator writes into read-only files and folders all the same.
-    bool takesEffect() const { return !QFileInfo(m_file.fileName()).isWritable(); }
+    // Whoever takes the step must be kept out (see OrdinaryUser).
+    bool takesEffect() const
+    {
+        return OrdinaryUser::run([this] { return !QFileInfo(m_file.fileName()).isWritable(); });
+    }
 
 private:
     QFile m_file;
@@ -309,15 +313,18 @@ private slots:
         QVERIFY(writeBytes(path(earlierFile), earlier));
         std::optional<ReadOnlyPath> lock;
         if (!readOnly.isEmpty()) {
+            QVERIFY(OrdinaryUser::take(m_dir->path()));
             lock.emplace(path(readOnly));
-            if (!lock->takesEffect())
-                QSKIP("This account writes into read-only files and folders (administrator).");
+            QVERIFY(lock->takesEffect());
         }
         composeCombatSpell(*m_window);
         const WindowSnapshot before(*m_window);
 
         m_platform->dialogAnswers.enqueue(path(target));
-        m_commands->mnuSave_Click();
+        OrdinaryUser::run([this] {
+            m_commands->mnuSave_Click();
+            return true;
+        });
 
         QCOMPARE(fileBytes(path(earlierFile)), earlier);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));

@@ -20,32 +20,12 @@
 #include "documents/spellcommands.h"
 #include "tests/documents/spellfixture.h"
 #include "tests/faults/filesizelimit.h"
+#include "tests/support/ordinaryuser.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
 using namespace SpellFixture;
 
-#ifdef Q_OS_UNIX
-namespace {
-
-// The user and group an administrator's test becomes for a step an ordinary user takes.
-constexpr uid_t nobodyUser = 65534;
-constexpr gid_t nobodyGroup = 65534;
-
-// Runs `action` as that user and gives its result, the administrator again afterwards.
-template <typename Action>
-auto asNobody(const Action &action)
-{
-    if (::setegid(nobodyGroup) != 0 || ::seteuid(nobodyUser) != 0)
-        qFatal("cannot become another user");
-    const auto result = action();
-    if (::seteuid(0) != 0 || ::setegid(0) != 0)
-        qFatal("cannot become the administrator again");
-    return result;
-}
-
-} // namespace
-#endif
 
 class TestDocumentFaults : public QObject
 {
@@ -168,30 +148,16 @@ private slots:
         QVERIFY(QDir().mkpath(path(QStringLiteral("locked"))));
         const QString target = path(QStringLiteral("locked/spell.xml"));
         QVERIFY(writeBytes(target, earlierDocument()));
+        QVERIFY(OrdinaryUser::take(m_dir->path()));
         QFile folder(path(QStringLiteral("locked")));
         const QFileDevice::Permissions permissions = folder.permissions();
+        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         composeCombatSpell(*m_window);
         m_platform->dialogAnswers.enqueue(target);
-#ifdef Q_OS_UNIX
-        // Permission bits do not stop an administrator (CI runs as one): then the save is made
-        // by an ordinary user who owns the folder and the file, as the user would.
-        if (::geteuid() == 0) {
-            QVERIFY(QFile::setPermissions(m_dir->path(), QFile::permissions(m_dir->path()) | QFileDevice::ExeOther));
-            for (const QString &owned : {folder.fileName(), target})
-                QCOMPARE(::chown(QFile::encodeName(owned).constData(), nobodyUser, nobodyGroup), 0);
-            QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            if (!asNobody([&] { return ::faccessat(AT_FDCWD, QFile::encodeName(target).constData(), W_OK, AT_EACCESS) == 0; }))
-                QSKIP("no other user can reach the test's folder on this system");
-            asNobody([&] {
-                m_commands->mnuSave_Click();
-                return true;
-            });
-        } else
-#endif
-        {
-            QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        OrdinaryUser::run([this] {
             m_commands->mnuSave_Click();
-        }
+            return true;
+        });
         folder.setPermissions(permissions);
         QCOMPARE(fileBytes(target), earlierDocument());
         verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
@@ -292,11 +258,11 @@ private slots:
         composeCombatSpell(*m_window);
 
         // Where the folders above the test's own let no other user through, there is no sharing.
-        if (!asNobody([&] { return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0; }))
+        if (!OrdinaryUser::run([&] { return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0; }))
             QSKIP("no other user can reach the test's folder on this system");
         const auto saveAsNobody = [&](qint64 fileSizeLimit) {
             const FileSizeLimit limit(fileSizeLimit);
-            return asNobody([&] { return m_commands->SaveSpell(target); });
+            return OrdinaryUser::run([&] { return m_commands->SaveSpell(target); });
         };
 
         // A disk with no room for the longer document: refused before a byte is written.
