@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QMenu>
 
@@ -42,7 +43,10 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     connect(window.mnuExportCard(), &QAction::triggered, m_cards, &SpellCardActions::exportCard);
     connect(window.mnuPrint(), &QAction::triggered, m_cards, &SpellCardActions::print);
     connect(window.mnuOptions(), &QAction::triggered, m_options, &OptionsCommand::mnuOptions_Click);
-    connect(window.mnuExit(), &QAction::triggered, shell, &ShellCommands::mnuExit_Click);
+    connect(window.mnuExit(), &QAction::triggered, shell, [this, shell] {
+        if (m_session.mayEnd())
+            shell->mnuExit_Click();
+    });
     connect(window.mnuUndo(), &QAction::triggered, history, &SpellHistory::undo);
     connect(window.mnuRedo(), &QAction::triggered, history, &SpellHistory::redo);
     connect(window.mnuRulesProblems(), &QAction::triggered, m_rulesProblems, &RulesProblemsView::showList);
@@ -66,12 +70,24 @@ MenuCommands::MenuCommands(MainWindow &window, SpellSession &session)
     showHistory();
     window.mnuRestoreLastSpell()->setEnabled(draft->isAvailable());
     connect(draft, &SpellDraft::availabilityChanged, window.mnuRestoreLastSpell(), &QAction::setEnabled);
-    // However the program ends (Exit, the window closed, the session over), an unsaved spell is kept.
-    const auto end = [&session] { session.end(); };
-    connect(qApp, &QCoreApplication::aboutToQuit, &session, end);
+    // However the program ends (Exit, the window closed, the session over), an unsaved spell is
+    // kept, or the user is told it could not be: in a warning while the window still shows it,
+    // or where a desktop session that ends waits for no window, on standard error.
+    window.installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, &session, [&session] { session.end(); });
 #if QT_CONFIG(sessionmanager)
-    connect(qApp, &QGuiApplication::commitDataRequest, &session, end);
+    connect(qApp, &QGuiApplication::commitDataRequest, &session,
+            [&session] { session.end(SpellDraft::Ending::SessionEnd); });
 #endif
+}
+
+bool MenuCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Close && !m_session.mayEnd()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MenuCommands::showHistory()

@@ -26,6 +26,10 @@ public:
     OptionsCommand &optionsCommand() const { return *m_options; }
     RulesProblemsView &rulesProblems() const { return *m_rulesProblems; }
 
+protected:
+    // A window closing keeps the spell, or stays open once to tell why it could not.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Shows the About box, the one there is: a second About brings it to the front.
     void mnuAbout_Click();

@@ -1,8 +1,9 @@
 #include "cards/spellcard.h"
 
-#include "windowmodel/cantrix.h"
+#include "files/documentlimit.h"
 #include "files/wholefile.h"
 #include "shell/programinfo.h"
+#include "windowmodel/cantrix.h"
 
 namespace SpellCard {
 namespace {
@@ -134,7 +135,12 @@ QString html(const Spell &spell)
 
 QString saveHtml(const Spell &spell, const QString &path)
 {
-    return WholeFile::replace(path, html(spell).toUtf8()).value_or(QString());
+    // No larger than a spell document: whatever the program writes, it reads back.
+    const QByteArray page = html(spell).toUtf8();
+    std::optional<QString> reason = DocumentLimit::refusal(page.size());
+    if (!reason)
+        reason = WholeFile::replace(path, page);
+    return reason.value_or(QString());
 }
 
 } // namespace SpellCard

@@ -35,7 +35,8 @@ Spell fromWindow(const Cantrix &window);
 // The card as a complete HTML document; every value is escaped.
 QString html(const Spell &spell);
 
-// Writes the HTML card to `path` without ever leaving a half-written file behind.
+// Writes the HTML card to `path` without ever leaving a half-written file behind; a card
+// larger than the program reads back is refused.
 // Returns an empty string on success, otherwise the reason.
 QString saveHtml(const Spell &spell, const QString &path);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "author/authoroptionsfile.h"
@@ -12,6 +13,10 @@
 #include "documents/spelldocumentwriter.h"
 #include "documents/xmlelementreader.h"
 #include "files/wholefile.h"
+
+#ifdef Q_OS_UNIX
+#include "files/inplacewrite.h"
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -104,7 +109,10 @@ SpellCommands::Result SpellCommands::SaveSpell(const QString &path)
         m_window.CreationDate = today;
     const QByteArray document = SpellDocumentWriter::compose(m_window, author, {m_window.CreationDate, today});
 
-    if (const std::optional<QString> reason = WholeFile::replace(path, document)) {
+    std::optional<QString> reason = DocumentLimit::refusal(document.size());
+    if (!reason)
+        reason = WholeFile::replace(path, document);
+    if (reason) {
         return {Outcome::Failed,
                 tr("The spell could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), *reason)};
     }
@@ -118,9 +126,24 @@ bool isNamed(const QString &name, QLatin1StringView wanted)
     return name.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
+// A save that had to write a file in place and did not finish leaves the earlier contents in
+// a backup beside it: whoever finds the file damaged is told where they are.
+QString withBackupNamed(const QString &path, const QString &reason)
+{
+#ifdef Q_OS_UNIX
+    const QString backup = QFile::decodeName(InPlaceWrite::backupPath(QFile::encodeName(path)));
+    if (QFileInfo(backup).isFile()) {
+        return reason + u' '
+            + SpellCommands::tr("Its earlier contents, kept while it was being saved, may be whole in %1.")
+                  .arg(QDir::toNativeSeparators(backup));
+    }
+#endif
+    return reason;
+}
+
 // Reads the document at `path` and keeps its element starts, the only part the window acts
 // on, once it has proved to be a well-formed spell document; otherwise says why it is none.
-std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements)
+std::optional<QString> readSpellElementsOf(const QString &path, QList<XmlElement> &elements)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     const WholeFile::Contents read = WholeFile::read(path, SpellCommands::largestDocument);
@@ -150,6 +173,15 @@ std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> 
         return SpellCommands::tr("%1 is not a spell document: it holds nothing a spell is made of.").arg(shownPath);
     elements = std::move(document.elements);
     return std::nullopt;
+}
+
+// The same, and a file that a save left damaged has its backup named.
+std::optional<QString> readSpellElements(const QString &path, QList<XmlElement> &elements)
+{
+    const std::optional<QString> reason = readSpellElementsOf(path, elements);
+    if (!reason || !QFileInfo(path).isFile())
+        return reason;
+    return withBackupNamed(path, *reason);
 }
 
 } // namespace

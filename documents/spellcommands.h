@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "files/documentlimit.h"
+
 class Cantrix;
 class Platform;
 
@@ -22,8 +24,8 @@ public:
     static constexpr auto spellFilter = "Spells (*.xml)";
     static constexpr auto allFilesFilter = "All files (*.*)";
     static constexpr auto defaultSuffix = "xml";
-    // A spell document is a few kilobytes; a file far larger is refused before it is read whole.
-    static constexpr qint64 largestDocument = 16 * 1024 * 1024;
+    // The most Open reads, and so the most Save writes.
+    static constexpr qint64 largestDocument = DocumentLimit::largestDocument;
 
     SpellCommands(Cantrix &window, Platform &platform, QObject *parent = nullptr);
 
@@ -59,7 +61,7 @@ public:
     Outcome loadAndReport(const QString &path);
 
     // Writes the spell in the window to `path`, replacing any earlier file only once the whole
-    // document is written. Sets CreationDate to today when it is empty, whether or not the
+    // document is written; a document Open would refuse as too large is not written at all. Sets CreationDate to today when it is empty, whether or not the
     // file could be written.
     Result SaveSpell(const QString &path);
 
@@ -69,6 +71,7 @@ public:
 
     // Checks the document at `path` as LoadSpell does, without touching any window: why it
     // cannot be opened, or nothing. `lastModified` receives the date it was last saved.
+    // A file a save left damaged has its backup named in the reason.
     static std::optional<QString> checkDocument(const QString &path, QString *lastModified = nullptr);
 
 signals:

@@ -1,6 +1,7 @@
 #include "files/wholefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/fileattributes.h"
 #include "files/inplacewrite.h"
 #endif
 
@@ -91,6 +93,19 @@ Contents readOpenFile(int fd, qint64 size, qint64 maxBytes)
     bytes.resize(qsizetype(got));
     contents.bytes = std::move(bytes);
     return contents;
+}
+
+// Why a new copy could not be made beside the file: when the folder refuses it, the folder is
+// what the user must be told about, since the file itself may well be writable.
+QString cannotCreateCopy(const QString &path, const QString &systemReason)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) != 0
+        && (errno == EACCES || errno == EROFS)) {
+        return tr("%1: the folder %2 cannot be written to, and a save makes the new file there first")
+            .arg(systemReason, QDir::toNativeSeparators(folder));
+    }
+    return systemReason;
 }
 
 #endif
@@ -191,8 +206,13 @@ std::optional<QString> replace(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // Unbuffered: a buffered write would wait until commit(), which renames the file even when
     // writing out the buffer failed, as on a full disk.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+#ifdef Q_OS_UNIX
+        return cannotCreateCopy(path, file.errorString());
+#else
         return file.errorString();
+#endif
+    }
     if (const qint64 written = file.write(bytes); written != bytes.size()) {
         // A disk that fills up takes part of the file and then refuses the rest, which the
         // system reports as no error at all.
@@ -203,11 +223,17 @@ std::optional<QString> replace(const QString &path, const QByteArray &bytes)
         return reason;
     }
 #ifdef Q_OS_UNIX
-    if (replacing && !InPlaceWrite::giveOwnerAndGroup(int(file.handle()), earlier)) {
-        // This user may not hand the new copy the earlier file's owner or group, and a copy of
-        // their own would lock the others out: the earlier file takes the new bytes itself.
+    if (replacing
+        && (!InPlaceWrite::giveOwnerAndGroup(int(file.handle()), earlier)
+            || !FileAttributes::copy(nativePath, int(file.handle())))) {
+        // This user may not hand the new copy the earlier file's owner, group or access list,
+        // and a copy of their own would lock the others out: the earlier file takes the new
+        // bytes itself. It is reached without links from here on, as the file checked above.
         file.cancelWriting();
-        return InPlaceWrite::overwrite(nativePath, bytes);
+        const QByteArray resolved = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+        if (resolved.isEmpty())
+            return FileSystemReasons::of(ENOENT);
+        return InPlaceWrite::overwrite(resolved, bytes, earlier);
     }
 #endif
     if (!file.commit())

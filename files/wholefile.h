@@ -33,11 +33,12 @@ Contents readNative(const QByteArray &nativePath, qint64 maxBytes);
 
 // Replaces the file at `path` with `bytes`: they are written beside it and take its place only
 // once all of them are written, so on any failure an earlier file stays exactly as it was and
-// no partial copy is left. The new file keeps the earlier one's owner, group and permissions;
-// where this user may not give a file that owner or group, the earlier file is written over
-// in place instead, once the room for all of its new bytes is reserved, so that a save never
-// changes who may read a file. A pipe or device at `path` is refused. Returns the reason when
-// it failed; a disk that fills up part-way is named as such.
+// no partial copy is left. The new file keeps the earlier one's owner, group, permissions,
+// access control list and user attributes; where this user may not give a file those, the
+// earlier file is written over in place instead (see InPlaceWrite: its earlier contents are
+// kept in a backup beside it meanwhile), so that a save never changes who may use a file. A
+// pipe or device at `path` is refused. Returns the reason when it failed; a disk that fills up
+// part-way, and a folder that cannot be written to, are named as such.
 std::optional<QString> replace(const QString &path, const QByteArray &bytes);
 
 } // namespace WholeFile

@@ -50,7 +50,15 @@ void SpellSession::settle()
     m_history->settle();
 }
 
-std::optional<QString> SpellSession::end()
+bool SpellSession::mayEnd()
 {
-    return m_draft->keep();
+    return m_desktopSessionEnding
+        || m_draft->keepOrTell(SpellDraft::Ending::Closing) != SpellDraft::Keeping::Failed;
+}
+
+SpellDraft::Keeping SpellSession::end(SpellDraft::Ending ending)
+{
+    // Once the desktop session is ending, no window may wait for the user, however it ends.
+    m_desktopSessionEnding = m_desktopSessionEnding || ending == SpellDraft::Ending::SessionEnd;
+    return m_draft->keepOrTell(m_desktopSessionEnding ? SpellDraft::Ending::SessionEnd : ending);
 }

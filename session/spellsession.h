@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "documents/spelldraft.h"
+
 class Cantrix;
 class OpenedSpell;
 class Platform;
@@ -13,7 +15,6 @@ class RecentSpells;
 class RulesProblems;
 class ShellCommands;
 class SpellCommands;
-class SpellDraft;
 class SpellHistory;
 
 // One running program, assembled: the design window's model and every core service that works
@@ -55,9 +56,13 @@ public:
     bool start();
     // A user action is over, nested handlers and all: it becomes one step of the history.
     void settle();
+    // Exit chosen, or the window about to close: an unsaved spell is kept as the draft. False
+    // when it could not be and the user has just been told why: the program then stays, its
+    // spell on screen to be saved, and ending again ends it.
+    bool mayEnd();
     // The program ends (Exit, the window closed, the desktop session over): an unsaved spell
-    // is kept as the draft. Gives the reason when it could not be kept.
-    std::optional<QString> end();
+    // is kept as the draft, or the user is told, as `ending` allows, why it could not be.
+    SpellDraft::Keeping end(SpellDraft::Ending ending = SpellDraft::Ending::Exit);
 
 private:
     Platform &m_platform;
@@ -69,4 +74,5 @@ private:
     RecentSpells *m_recent;
     ShellCommands *m_shell;
     RulesProblems *m_rulesProblems;
+    bool m_desktopSessionEnding = false;
 };

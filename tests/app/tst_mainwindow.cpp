@@ -504,6 +504,19 @@ private slots:
         QVERIFY(!f.window.mnuRestoreLastSpell()->isEnabled());
     }
 
+    void closingTellsOfASpellThatCannotBeKept()
+    {
+        Fixture f;
+        f.platform.setUserDataDirectory(f.dir.filePath(QStringLiteral("data")));
+        QVERIFY(TestFiles::writeBytes(f.platform.userDataDirectory(), "a file where the folder should be"));
+        QTest::keyClicks(f.widget<QLineEdit>("NameText"), "Unsaved");
+        QVERIFY(!f.window.close()); // told, with the spell still on screen
+        QCOMPARE(f.platform.warnings.size(), 1);
+        QCOMPARE(f.platform.warnings.at(0).title, QStringLiteral("Spell Not Kept"));
+        QVERIFY(f.window.close()); // closed again: it goes
+        QCOMPARE(f.platform.warnings.size(), 1);
+    }
+
     void rowsTellTheirCostWhenHovered()
     {
         Fixture f;

@@ -77,6 +77,11 @@ private slots:
         QFile file(good);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("<h1>Bolt</h1>"));
+
+        // A card the program could not read back is not written at all.
+        spell.description = QString(16 * 1024 * 1024, u'x');
+        QVERIFY(SpellCard::saveHtml(spell, target).contains(QStringLiteral("16 MB")));
+        QVERIFY(!QFile::exists(target));
     }
 };
 

@@ -601,7 +601,7 @@ private slots:
         QCOMPARE(m_platform->documentModified, modified);
         // Save dated the spell and Undo leaves the date as the document has it.
         QVERIFY(!m_window->CreationDate.isEmpty());
-        QCOMPARE(m_session->end(), std::nullopt);
+        QCOMPARE(m_session->end(), SpellDraft::Keeping::Done);
         QCOMPARE(QFileInfo::exists(draftPath()), modified);
     }
 
@@ -640,17 +640,98 @@ private slots:
         QCOMPARE(QFileInfo::exists(draftPath()), kept);
     }
 
+    void damagedDraftIsSetAsideWithANote_data()
+    {
+        QTest::addColumn<QString>("draft");   // "damaged" or "folder"
+        QTest::addColumn<QString>("earlier"); // at last-spell-damaged.xml before: "", "file" or "folder"
+        QTest::addColumn<QString>("asideAs"); // "" when nothing may be set aside
+        QTest::newRow("first one") << "damaged" << "" << "last-spell-damaged.xml";
+        QTest::newRow("one set aside before") << "damaged" << "file" << "last-spell-damaged-2.xml";
+        QTest::newRow("a folder at the first name") << "damaged" << "folder" << "last-spell-damaged-2.xml";
+        QTest::newRow("a folder at the draft's name") << "folder" << "folder" << "";
+    }
+
     void damagedDraftIsSetAsideWithANote()
     {
+        QFETCH(QString, draft);
+        QFETCH(QString, earlier);
+        QFETCH(QString, asideAs);
+        const QString firstAside = path(QStringLiteral("data/") + QLatin1String(SpellDraft::damagedFileName));
         QVERIFY(QDir().mkpath(path(QStringLiteral("data"))));
-        QVERIFY(writeBytes(draftPath(), "<common><itemdef name='cut off"));
+        if (draft == u"folder")
+            QVERIFY(QDir().mkpath(draftPath()));
+        else
+            QVERIFY(writeBytes(draftPath(), "<common><itemdef name='cut off"));
+        if (earlier == u"folder")
+            QVERIFY(QDir().mkpath(firstAside));
+        else if (earlier == u"file")
+            QVERIFY(writeBytes(firstAside, "set aside before"));
         SpellDraft nextRun(*m_window, *m_commands, *m_opened, *m_platform);
         m_window->mnuNew_Click(); // the next run's first design
         QVERIFY(!nextRun.isAvailable());
+        if (asideAs.isEmpty()) {
+            QVERIFY(m_platform->statusMessages.isEmpty()); // nothing happened, so nothing is said
+            QVERIFY(QFileInfo(draftPath()).isDir());
+            return;
+        }
         QCOMPARE(m_platform->statusMessages.size(), 1);
         QVERIFY(m_platform->statusMessages.at(0).contains(QStringLiteral("cannot be read")));
+        QVERIFY2(m_platform->statusMessages.at(0).contains(QStringLiteral("set aside as ") + asideAs),
+                 qPrintable(m_platform->statusMessages.at(0)));
         QVERIFY(!QFileInfo::exists(draftPath()));
-        QVERIFY(QFileInfo::exists(path(QStringLiteral("data/") + QLatin1String(SpellDraft::damagedFileName))));
+        QVERIFY(fileBytes(path(QStringLiteral("data/") + asideAs)).contains("cut off"));
+        if (earlier == u"file")
+            QCOMPARE(fileBytes(firstAside), QByteArray("set aside before"));
+    }
+
+    void draftThatCannotBeKeptIsTold_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reasonPart");
+        QTest::newRow("a plain file where the folder should be") << "file as folder" << "cannot be made";
+        QTest::newRow("a link to another file at its name") << "link" << "symbolic link";
+        QTest::newRow("a dangling link at its name") << "dangling link" << "symbolic link";
+    }
+
+    void draftThatCannotBeKeptIsTold()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reasonPart);
+        const QString linkTarget = path(QStringLiteral("other.xml"));
+        if (obstacle == u"file as folder") {
+            QVERIFY(writeBytes(path(QStringLiteral("data")), "not a folder"));
+        } else if (obstacle.endsWith(u"link")) {
+            QVERIFY(QDir().mkpath(path(QStringLiteral("data"))));
+            if (obstacle == u"link")
+                QVERIFY(writeBytes(linkTarget, "another file"));
+            QVERIFY(QFile::link(linkTarget, draftPath()));
+        }
+        act([this] { composeCombatSpell(*m_window); });
+
+        // Told while the window still shows the spell; ending again ends without a word.
+        QVERIFY(!m_session->mayEnd());
+        QVERIFY(m_session->mayEnd());
+        QCOMPARE(m_session->end(), SpellDraft::Keeping::FailedAgain);
+        QCOMPARE(m_platform->warnings.size(), 1);
+        QCOMPARE(m_platform->warnings.at(0).title, QStringLiteral("Spell Not Kept"));
+        const QString told = m_platform->warnings.at(0).text;
+        QVERIFY2(told.contains(reasonPart) && told.contains(QStringLiteral("stays on screen")), qPrintable(told));
+        // Whatever a link at the draft's name leads to stays as it was, or absent.
+        QCOMPARE(fileBytes(linkTarget), QByteArray(obstacle == u"link" ? "another file" : ""));
+        QCOMPARE(QFileInfo::exists(linkTarget), obstacle == u"link");
+    }
+
+    void spellTooLargeToReadBackIsNotWritten()
+    {
+        // 4 MB of '&' is 20 MB of "&amp;" in the document, past what Open reads.
+        act([this] { m_window->DescriptionText.setText(QString(4 * 1024 * 1024, u'&')); });
+        const SpellCommands::Result saved = m_commands->SaveSpell(path(QStringLiteral("large.xml")));
+        QCOMPARE(saved.outcome, SpellCommands::Outcome::Failed);
+        QVERIFY2(saved.message.contains(QStringLiteral("16 MB")), qPrintable(saved.message));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("large.xml"))));
+        const std::optional<QString> notKept = m_draft->keep();
+        QVERIFY(notKept && notKept->contains(QStringLiteral("16 MB")));
+        QVERIFY(!QFileInfo::exists(draftPath()));
     }
 };
 

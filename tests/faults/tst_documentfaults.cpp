@@ -4,13 +4,17 @@
 // the spell on screen, and the user is told which file and why.
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include "files/inplacewrite.h"
 #endif
 
 #include "app/spellcardpages.h"
@@ -160,7 +164,10 @@ private slots:
         });
         folder.setPermissions(permissions);
         QCOMPARE(fileBytes(target), earlierDocument());
-        verifyOneWarning(QStringLiteral("Spell Not Saved"), target, QString());
+        // The file itself may be writable: the folder is what refused.
+        verifyOneWarning(QStringLiteral("Spell Not Saved"), target,
+                         QStringLiteral("the folder %1 cannot be written to")
+                             .arg(QDir::toNativeSeparators(path(QStringLiteral("locked")))));
     }
 
     void saveOntoAFolderOrIntoAMissingOne_data()
@@ -284,6 +291,78 @@ private slots:
                  QStringList{QStringLiteral("spell.xml")}); // no copy left beside it
 #else
         QSKIP("owners and groups of files are a Unix matter");
+#endif
+    }
+
+    void inPlaceWriteRefusesAFileSwappedAfterTheCheck_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a symbolic link to the saver's file") << true;
+        QTest::newRow("another file of the saver's") << false;
+    }
+    void inPlaceWriteRefusesAFileSwappedAfterTheCheck()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, link);
+        const QString target = path(QStringLiteral("shared.xml"));
+        const QString own = path(QStringLiteral("own.xml"));
+        QVERIFY(writeBytes(target, earlierDocument()));
+        QVERIFY(writeBytes(own, "the saver's own file"));
+        struct stat checked {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &checked), 0);
+        // Another user of the shared folder puts something else at the name meanwhile.
+        if (link) {
+            QVERIFY(QFile::remove(target));
+            QVERIFY(QFile::link(own, target));
+        } else {
+            QVERIFY(QFile::copy(own, path(QStringLiteral("copy.xml"))));
+            QVERIFY(QFile::rename(path(QStringLiteral("copy.xml")), target) || (QFile::remove(target)
+                    && QFile::rename(path(QStringLiteral("copy.xml")), target)));
+        }
+        const std::optional<QString> refused =
+            InPlaceWrite::overwrite(QFile::encodeName(target), "<common>the new spell</common>", checked);
+        QVERIFY(refused);
+        QVERIFY2(refused->contains(QStringLiteral("replaced by another file or a symbolic link")), qPrintable(*refused));
+        QCOMPARE(fileBytes(own), QByteArray("the saver's own file"));
+        QCOMPARE(fileBytes(target), QByteArray("the saver's own file"));
+        QVERIFY(!QFileInfo::exists(target + u'~'));
+#else
+        QSKIP("writing in place is a Unix matter");
+#endif
+    }
+
+    void saveKeepsAccessListAndAttributes()
+    {
+#ifdef Q_OS_UNIX
+        const QString target = path(QStringLiteral("tagged.xml"));
+        const QByteArray native = QFile::encodeName(target);
+        QVERIFY(writeBytes(target, earlierDocument()));
+        if (QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), target}) != 0)
+            QSKIP("setfacl is missing, or this file system has no access lists");
+        const QByteArray tags = "spells,shared";
+        if (::setxattr(native.constData(), "user.xdg.tags", tags.constData(), size_t(tags.size()), 0) != 0)
+            QSKIP("this file system has no user attributes");
+        const auto attribute = [&](const char *name) {
+            QByteArray value(4096, '\0');
+            const ssize_t size = ::getxattr(native.constData(), name, value.data(), size_t(value.size()));
+            return value.left(size < 0 ? 0 : qsizetype(size));
+        };
+        const QByteArray accessList = attribute("system.posix_acl_access");
+        QVERIFY(!accessList.isEmpty());
+        struct stat before {};
+        QCOMPARE(::stat(native.constData(), &before), 0);
+
+        composeCombatSpell(*m_window);
+        QCOMPARE(m_commands->SaveSpell(target).outcome, SpellCommands::Outcome::Done);
+        struct stat after {};
+        QCOMPARE(::stat(native.constData(), &after), 0);
+        QVERIFY(after.st_ino != before.st_ino); // a new copy took the earlier file's place
+        QVERIFY(fileBytes(target).contains("Combat"));
+        QCOMPARE(attribute("system.posix_acl_access"), accessList);
+        QCOMPARE(attribute("user.xdg.tags"), tags);
+        QCOMPARE(after.st_mode, before.st_mode);
+#else
+        QSKIP("access lists and extended attributes are a Unix matter");
 #endif
     }
 

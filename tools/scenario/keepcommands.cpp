@@ -53,8 +53,11 @@ void addKeepScenarioCommands(ScenarioRunner &runner)
     });
     // The program ends as Exit (or closing the window, or the session ending) ends it.
     runner.addCommand(QStringLiteral("exit"), Argument::None, [session](const QString &, int) {
-        session->shell.mnuExit_Click();
-        session->session.end();
+        // A spell that could not be kept, newly told, keeps the program open, as in the window.
+        if (session->session.mayEnd()) {
+            session->shell.mnuExit_Click();
+            session->session.end();
+        }
         return QString();
     });
     runner.addCommand(QStringLiteral("restart"), Argument::None, [&runner](const QString &, int) {
