@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/controlmirrors.h"
+#include "app/plaintooltip.h"
 #include "app/screenfit.h"
 #include "drain/drainbreakdown.h"
 #include "drain/drainwords.h"

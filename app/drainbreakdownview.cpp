@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-#include "app/controlmirrors.h"
 #include "app/drainbreakdowndialog.h"
+#include "app/plaintooltip.h"
 #include "app/spellchanges.h"
 #include "windowmodel/cantrix.h"
 #include "drain/drainbreakdown.h"

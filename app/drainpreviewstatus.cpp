@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QStatusBar>
 
-#include "app/controlmirrors.h"
+#include "app/plaintooltip.h"
 #include "app/spellchanges.h"
 #include "windowmodel/cantrix.h"
 #include "drain/drainpreview.h"

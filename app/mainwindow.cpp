@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
@@ -15,6 +15,8 @@
 #include "app/drainpreviewstatus.h"
 #include "app/formstyle.h"
 #include "app/growingform.h"
+#include "app/listcontrolmodel.h"
+#include "app/listselection.h"
 #include "app/programicon.h"
 #include "app/spellchanges.h"
 #include "app/spelldroptarget.h"
@@ -205,16 +207,16 @@ void MainWindow::createControls(GrowingForm &form)
     auto *categoryCombo = field<QComboBox>(form, "CategoryCombo", {2880, 465, 1335, 315});
     auto *typeCombo = field<QComboBox>(form, "TypeCombo", {4920, 465, 1575, 315});
     auto *drainText = field<QLineEdit>(form, "DrainText", {7320, 480, 1575, 285});
-    auto *modifier1List = field<QListWidget>(form, "Modifier1List", {1080, 960, 3135, 1395},
-                                             {0.0, modifierShare}, modifiersBand);
-    auto *modifier2List = field<QListWidget>(form, "Modifier2List", {4320, 960, 4575, 1395},
-                                             {modifierShare, 1.0 - modifierShare}, modifiersBand);
+    auto *modifier1List = field<QListView>(form, "Modifier1List", {1080, 960, 3135, 1395},
+                                           {0.0, modifierShare}, modifiersBand);
+    auto *modifier2List = field<QListView>(form, "Modifier2List", {4320, 960, 4575, 1395},
+                                           {modifierShare, 1.0 - modifierShare}, modifiersBand);
     auto *descriptionText = field<QPlainTextEdit>(form, "DescriptionText", {1080, 2520, 7815, 1095},
                                                   wholeWidth, descriptionBand);
-    auto *summary1List = field<QListWidget>(form, "Summary1List", {1080, 3720, 1575, 1200},
-                                            {0.0, summary1Share}, summaryBand);
-    auto *summary2List = field<QListWidget>(form, "Summary2List", {2760, 3720, 6135, 1200},
-                                            {summary1Share, 1.0 - summary1Share}, summaryBand);
+    auto *summary1List = field<QListView>(form, "Summary1List", {1080, 3720, 1575, 1200},
+                                          {0.0, summary1Share}, summaryBand);
+    auto *summary2List = field<QListView>(form, "Summary2List", {2760, 3720, 6135, 1200},
+                                          {summary1Share, 1.0 - summary1Share}, summaryBand);
     createRemoveCommand(form, summary2List);
     nameForScreenReaders(labels, {nameText, forceText, categoryCombo, typeCombo, drainText, modifier1List,
                                   modifier2List, descriptionText, summary1List, summary2List});
@@ -245,14 +247,14 @@ void MainWindow::createControls(GrowingForm &form)
             [this, forceText] { markForce(forceText, m_cantrix.forceProblem()); });
     new LineEditMirror(m_cantrix.DrainText, drainText, this, updates);
     new PlainTextMirror(m_cantrix.DescriptionText, descriptionText, this, updates);
-    auto *categories = new ComboMirror(m_cantrix.CategoryCombo, categoryCombo, this, updates);
-    auto *types = new ComboMirror(m_cantrix.TypeCombo, typeCombo, this, updates);
-    new ListWidgetMirror(m_cantrix.Summary1List, summary1List, this, updates);
-    new ListWidgetMirror(m_cantrix.Summary2List, summary2List, this, updates);
-    auto *modifiers = new ListWidgetMirror(m_cantrix.Modifier1List, modifier1List, this, updates);
-    modifiers->setRowAction([this](int row) { m_cantrix.userDoubleClickModifier(row); });
-    auto *options = new ListWidgetMirror(m_cantrix.Modifier2List, modifier2List, this, updates);
-    options->setRowAction([this](int row) { m_cantrix.userDoubleClickOption(row); });
+    auto *categories = showList(m_cantrix.CategoryCombo, categoryCombo);
+    auto *types = showList(m_cantrix.TypeCombo, typeCombo);
+    showList(m_cantrix.Summary1List, summary1List);
+    showList(m_cantrix.Summary2List, summary2List);
+    auto *modifiers = showList(m_cantrix.Modifier1List, modifier1List,
+                               [this](int row) { m_cantrix.userDoubleClickModifier(row); });
+    auto *options = showList(m_cantrix.Modifier2List, modifier2List,
+                             [this](int row) { m_cantrix.userDoubleClickOption(row); });
     showCosts(categories, types, modifiers, options, drainText);
 }
 
@@ -284,12 +286,24 @@ void MainWindow::nameForScreenReaders(const QHash<int, QLabel *> &labels, const 
     // the field itself, as every change of a line edit's text is.
 }
 
-void MainWindow::showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
-                           ListWidgetMirror *options, QWidget *drainText)
+template <typename View>
+ListControlModel *MainWindow::showList(ListControl &control, View *view, std::function<void(int)> rowAction)
+{
+    auto *rows = new ListControlModel(control, &m_cantrix.screenUpdates, view);
+    auto *selection = new ListSelection(control, *rows, view);
+    if (rowAction)
+        selection->setRowAction(std::move(rowAction));
+    return rows;
+}
+
+void MainWindow::showCosts(ListControlModel *categories, ListControlModel *types, ListControlModel *modifiers,
+                           ListControlModel *options, QWidget *drainText)
 {
     // Every row that can be chosen tells its cost before it is chosen; the words are the core's.
-    categories->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.CategoryCombo1.row(row)); });
-    types->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.TypeCombo1.row(row)); });
+    categories->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.CategoryCombo1.row(row)); },
+                              &m_cantrix.CategoryCombo1);
+    types->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.TypeCombo1.row(row)); },
+                         &m_cantrix.TypeCombo1);
     modifiers->setRowToolTip([this](int row) { return DrainPreview::modifierToolTip(m_cantrix.drainInputs(), row); });
     options->setRowToolTip([this](int row) { return DrainWords::tokens(m_cantrix.Modifier2List1.row(row)); });
 

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <functional>
+
 #include <QHash>
 #include <QKeySequence>
 #include <QMainWindow>
 
 class Cantrix;
-class ComboMirror;
 class DrainBreakdownView;
 class DrainPreviewStatus;
 class GrowingForm;
-class ListWidgetMirror;
+class ListControl;
+class ListControlModel;
 class QAction;
 class QLabel;
 class QMenu;
@@ -67,8 +69,11 @@ private:
             *modifier2List, *descriptionText, *summary1List, *summary2List;
     };
     void nameForScreenReaders(const QHash<int, QLabel *> &labels, const FieldWidgets &fields);
-    void showCosts(ComboMirror *categories, ComboMirror *types, ListWidgetMirror *modifiers,
-                   ListWidgetMirror *options, QWidget *drainText);
+    // Shows the control's rows and selection in the view; a list box may have an action for a row.
+    template <typename View>
+    ListControlModel *showList(ListControl &control, View *view, std::function<void(int)> rowAction = {});
+    void showCosts(ListControlModel *categories, ListControlModel *types, ListControlModel *modifiers,
+                   ListControlModel *options, QWidget *drainText);
     void createMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
                         QKeySequence::StandardKey key = QKeySequence::UnknownKey);

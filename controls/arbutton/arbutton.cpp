@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include <QEnterEvent>
 #include <QFont>
@@ -103,6 +104,48 @@ bool applyPicture(ARButton &button, const QVariant &value)
     default:
         return false;
     }
+}
+
+// One persisted entry, read and written alike: a store may leave out a value equal to its
+// default, so reading must give that very default back. An entry with no default is always
+// written, and where a store lacks it the button keeps what it has: a size that depends on the
+// screen is no value to leave out.
+struct Property
+{
+    QString name;
+    std::optional<QVariant> defaultValue;
+    std::function<QVariant(const ARButton &)> value;
+    Apply apply;
+};
+
+const std::vector<Property> &properties()
+{
+    // A default font is the font of the button's surroundings: applied, it sets none of its own.
+    static const std::vector<Property> table = {
+        {QStringLiteral("_extentx"), std::nullopt, [](const ARButton &b) -> QVariant { return himetricFromTwips(b.Width()); },
+         asExtent(&ARButton::setWidth)},
+        {QStringLiteral("_extenty"), std::nullopt, [](const ARButton &b) -> QVariant { return himetricFromTwips(b.Height()); },
+         asExtent(&ARButton::setHeight)},
+        {QStringLiteral("caption"), QString(), [](const ARButton &b) { return QVariant(b.caption()); }, applyCaption},
+        {QStringLiteral("forecolor"), ARButton::defaultForeColor,
+         [](const ARButton &b) { return QVariant(b.foreColor()); }, asColor(&ARButton::setForeColor)},
+        {QStringLiteral("forecoloronmouse"), ARButton::defaultForeColor,
+         [](const ARButton &b) { return QVariant(b.foreColorOnMouse()); }, asColor(&ARButton::setForeColorOnMouse)},
+        {QStringLiteral("forecoloronfocus"), ARButton::defaultForeColor,
+         [](const ARButton &b) { return QVariant(b.foreColorOnFocus()); }, asColor(&ARButton::setForeColorOnFocus)},
+        {QStringLiteral("backcolor"), ARButton::defaultBackColor,
+         [](const ARButton &b) { return QVariant(b.backColor()); }, asColor(&ARButton::setBackColor)},
+        {QStringLiteral("backcoloronmouse"), ARButton::defaultBackColor,
+         [](const ARButton &b) { return QVariant(b.backColorOnMouse()); }, asColor(&ARButton::setBackColorOnMouse)},
+        {QStringLiteral("font"), QFont(), [](const ARButton &b) { return QVariant(b.font()); }, applyFont},
+        {QStringLiteral("style"), 0, [](const ARButton &b) { return QVariant(b.buttonStyle()); },
+         asStyle(&ARButton::setButtonStyle)},
+        {QStringLiteral("borderstyle"), ARButton::borderSingle,
+         [](const ARButton &b) { return QVariant(b.borderStyle()); }, asStyle(&ARButton::setBorderStyle)},
+        {QStringLiteral("picture"), QVariant(),
+         [](const ARButton &b) { return b.picture().isNull() ? QVariant() : QVariant(b.picture()); }, applyPicture},
+    };
+    return table;
 }
 
 } // namespace
@@ -311,63 +354,25 @@ void ARButton::paintEvent(QPaintEvent *)
 
 PropertyTransfer ARButton::readProperties(PropertyStore &store)
 {
-    // Each entry is applied before the next is read; a missing entry keeps what the button
-    // shows. apply is false when the value does not convert.
-    struct Entry
-    {
-        QString name;
-        QVariant defaultValue;
-        Apply apply;
-    };
-    const Entry entries[] = {
-        {QStringLiteral("_extentx"), himetricFromTwips(m_widthTwips), asExtent(&ARButton::setWidth)},
-        {QStringLiteral("_extenty"), himetricFromTwips(m_heightTwips), asExtent(&ARButton::setHeight)},
-        {QStringLiteral("caption"), QString(), applyCaption},
-        {QStringLiteral("forecolor"), defaultForeColor, asColor(&ARButton::setForeColor)},
-        {QStringLiteral("forecoloronmouse"), defaultForeColor, asColor(&ARButton::setForeColorOnMouse)},
-        {QStringLiteral("forecoloronfocus"), defaultForeColor, asColor(&ARButton::setForeColorOnFocus)},
-        {QStringLiteral("backcolor"), defaultBackColor, asColor(&ARButton::setBackColor)},
-        {QStringLiteral("backcoloronmouse"), defaultBackColor, asColor(&ARButton::setBackColorOnMouse)},
-        {QStringLiteral("font"), font(), applyFont},
-        {QStringLiteral("style"), 0, asStyle(&ARButton::setButtonStyle)},
-        {QStringLiteral("borderstyle"), borderSingle, asStyle(&ARButton::setBorderStyle)},
-        {QStringLiteral("picture"), QPixmap(), applyPicture},
-    };
-    for (const Entry &entry : entries) {
-        const auto value = store.readProperty(entry.name, entry.defaultValue);
+    // Each entry is applied before the next is read; apply is false when the value does not
+    // convert.
+    for (const Property &property : properties()) {
+        const auto value = store.readProperty(property.name, property.defaultValue.value_or(QVariant()));
         if (!value)
-            return PropertyTransfer::failure(entry.name, QStringLiteral("the store could not be read"));
-        if (!entry.apply(*this, *value))
-            return PropertyTransfer::failure(entry.name, QStringLiteral("the value does not convert"));
+            return PropertyTransfer::failure(property.name, QStringLiteral("the store could not be read"));
+        if (!property.defaultValue && !value->isValid())
+            continue;
+        if (!property.apply(*this, *value))
+            return PropertyTransfer::failure(property.name, QStringLiteral("the value does not convert"));
     }
     return PropertyTransfer::success();
 }
 
 PropertyTransfer ARButton::writeProperties(PropertyStore &store) const
 {
-    struct Entry
-    {
-        QString name;
-        QVariant value;
-        QVariant defaultValue;
-    };
-    const Entry entries[] = {
-        {QStringLiteral("_extentx"), himetricFromTwips(m_widthTwips), 0},
-        {QStringLiteral("_extenty"), himetricFromTwips(m_heightTwips), 0},
-        {QStringLiteral("caption"), text(), QString()},
-        {QStringLiteral("forecolor"), m_foreColor, defaultForeColor},
-        {QStringLiteral("forecoloronmouse"), m_foreColorOnMouse, defaultForeColor},
-        {QStringLiteral("forecoloronfocus"), m_foreColorOnFocus, defaultForeColor},
-        {QStringLiteral("backcolor"), m_backColor, defaultBackColor},
-        {QStringLiteral("backcoloronmouse"), m_backColorOnMouse, defaultBackColor},
-        {QStringLiteral("font"), font(), QFont()},
-        {QStringLiteral("style"), m_buttonStyle, 0},
-        {QStringLiteral("borderstyle"), m_borderStyle, borderSingle},
-        {QStringLiteral("picture"), m_picture.isNull() ? QVariant() : QVariant(m_picture), QVariant()},
-    };
-    for (const Entry &entry : entries) {
-        if (!store.writeProperty(entry.name, entry.value, entry.defaultValue))
-            return PropertyTransfer::failure(entry.name, QStringLiteral("the store could not record it"));
+    for (const Property &property : properties()) {
+        if (!store.writeProperty(property.name, property.value(*this), property.defaultValue.value_or(QVariant())))
+            return PropertyTransfer::failure(property.name, QStringLiteral("the store could not record it"));
     }
     return PropertyTransfer::success();
 }

@@ -76,7 +76,9 @@ public:
     bool isHovered() const { return m_hovered; }
 
     // Persisted appearance under the entry names forms use ("_extentx", "caption", ...).
-    // Reading stops at the first entry that fails to read or convert and reports it.
+    // Reading stops at the first entry that fails to read or convert and reports it. Reading
+    // and writing share one set of defaults, so a store that leaves defaults out reads back
+    // what was written; the extents have none and are always written.
     PropertyTransfer readProperties(PropertyStore &store);
     PropertyTransfer writeProperties(PropertyStore &store) const;
 

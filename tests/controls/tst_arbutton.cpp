@@ -28,6 +28,22 @@ QImage shot(ARButton &button)
     return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// A store that keeps only the values that differ from their defaults.
+class SparseStore final : public PropertyStore
+{
+public:
+    std::optional<QVariant> readProperty(const QString &name, const QVariant &defaultValue) override
+    {
+        return kept.contains(name) ? kept.value(name) : defaultValue;
+    }
+    bool writeProperty(const QString &name, const QVariant &value, const QVariant &defaultValue) override
+    {
+        return value == defaultValue || kept.writeProperty(name, value, defaultValue);
+    }
+
+    MemoryPropertyStore kept;
+};
+
 } // namespace
 
 class TestARButton : public QObject
@@ -265,51 +281,73 @@ private slots:
         QCOMPARE(button.Width(), 1440);
     }
 
+    void persistenceRoundTrip_data()
+    {
+        QTest::addColumn<bool>("defaults");
+        QTest::newRow("every entry set") << false;
+        // A store may leave out what equals the default; reading must give that default back.
+        QTest::newRow("defaults left out") << true;
+    }
     void persistenceRoundTrip()
     {
-        ARButton original;
-        original.setWidth(255);
-        original.setHeight(255);
-        original.setCaption(QStringLiteral("ARButton1"));
-        original.setForeColor(0x00808080u);
-        original.setForeColorOnMouse(0x0000FFFFu);
-        original.setForeColorOnFocus(0x00FFFFFFu);
-        original.setBackColor(0x00000000u);
-        original.setBackColorOnMouse(0x00202020u);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(8.25);
-        original.setFont(font);
-        original.setButtonStyle(1);
-        original.setBorderStyle(ARButton::borderSingle);
+        QFETCH(bool, defaults);
         QImage arrow(10, 11, QImage::Format_RGB32);
         arrow.fill(Qt::black);
         arrow.setPixel(3, 5, qRgb(255, 255, 255));
-        original.setPicture(QPixmap::fromImage(arrow));
-
-        MemoryPropertyStore store;
-        QVERIFY(original.writeProperties(store));
-        const QStringList expectedNames = {
-            "_extentx", "_extenty", "caption", "forecolor", "forecoloronmouse",
-            "forecoloronfocus", "backcolor", "backcoloronmouse", "font", "style",
-            "borderstyle", "picture"};
-        QCOMPARE(store.names(), expectedNames);
-        // Extents are kept in HIMETRIC: 255 twips is 450.
-        QCOMPARE(store.value("_extentx").toInt(), 450);
-
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(8.25);
+        ARButton original;
         ARButton copy;
+        // With defaults left out, the copy starts out different: each default must come from
+        // the reading.
+        ARButton &changed = defaults ? copy : original;
+        changed.setWidth(255);
+        changed.setHeight(255);
+        changed.setCaption(QStringLiteral("ARButton1"));
+        changed.setForeColor(0x00808080u);
+        changed.setForeColorOnMouse(0x0000FFFFu);
+        changed.setForeColorOnFocus(0x00FFFFFFu);
+        changed.setBackColor(0x00000000u);
+        changed.setBackColorOnMouse(0x00202020u);
+        changed.setFont(font);
+        changed.setButtonStyle(1);
+        changed.setBorderStyle(defaults ? ARButton::borderNone : ARButton::borderSingle);
+        changed.setPicture(QPixmap::fromImage(arrow));
+        if (defaults) {
+            original.setWidth(0);
+            original.setHeight(0);
+        }
+
+        MemoryPropertyStore everything;
+        SparseStore sparse;
+        PropertyStore &store = defaults ? static_cast<PropertyStore &>(sparse) : everything;
+        QVERIFY(original.writeProperties(store));
+        if (defaults) {
+            QCOMPARE(sparse.kept.names(), QStringList({"_extentx", "_extenty"}));
+        } else {
+            const QStringList expectedNames = {
+                "_extentx", "_extenty", "caption", "forecolor", "forecoloronmouse",
+                "forecoloronfocus", "backcolor", "backcoloronmouse", "font", "style",
+                "borderstyle", "picture"};
+            QCOMPARE(everything.names(), expectedNames);
+            // Extents are kept in HIMETRIC: 255 twips is 450.
+            QCOMPARE(everything.value("_extentx").toInt(), 450);
+        }
+
         QVERIFY(copy.readProperties(store));
-        QCOMPARE(copy.Width(), 255);
-        QCOMPARE(copy.Height(), 255);
-        QCOMPARE(copy.caption(), QStringLiteral("ARButton1"));
-        QCOMPARE(copy.foreColor(), 0x00808080u);
-        QCOMPARE(copy.foreColorOnMouse(), 0x0000FFFFu);
-        QCOMPARE(copy.foreColorOnFocus(), 0x00FFFFFFu);
-        QCOMPARE(copy.backColor(), 0x00000000u);
-        QCOMPARE(copy.backColorOnMouse(), 0x00202020u);
-        QCOMPARE(copy.font(), font);
-        QCOMPARE(copy.buttonStyle(), 1);
-        QCOMPARE(copy.borderStyle(), int(ARButton::borderSingle));
-        QCOMPARE(copy.picture().toImage().convertToFormat(QImage::Format_RGB32), arrow);
+        QCOMPARE(copy.Width(), original.Width());
+        QCOMPARE(copy.Height(), original.Height());
+        QCOMPARE(copy.caption(), original.caption());
+        QCOMPARE(copy.foreColor(), original.foreColor());
+        QCOMPARE(copy.foreColorOnMouse(), original.foreColorOnMouse());
+        QCOMPARE(copy.foreColorOnFocus(), original.foreColorOnFocus());
+        QCOMPARE(copy.backColor(), original.backColor());
+        QCOMPARE(copy.backColorOnMouse(), original.backColorOnMouse());
+        QCOMPARE(copy.font(), original.font());
+        QCOMPARE(copy.buttonStyle(), original.buttonStyle());
+        QCOMPARE(copy.borderStyle(), original.borderStyle());
+        QCOMPARE(copy.picture().toImage().convertToFormat(QImage::Format_RGB32),
+                 original.picture().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void extentsRoundTripForEveryTwipsValue()

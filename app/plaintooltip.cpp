@@ -1,0 +1,8 @@
+#include "app/plaintooltip.h"
+
+#include <QTextDocument>
+
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
