@@ -36,6 +36,45 @@
     </message>
 </context>
 <context>
+    <name>BookPaper</name>
+    <message>
+        <source>Spell Book</source>
+        <translation>Zauberbuch</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraftstufe</translation>
+    </message>
+    <message>
+        <source>Drain</source>
+        <translation>Entzug</translation>
+    </message>
+    <message>
+        <source>Modifiers</source>
+        <translation>Modifikatoren</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>nothing could be drawn on the page</source>
+        <translation>auf die Seite konnte nichts gezeichnet werden</translation>
+    </message>
+</context>
+<context>
     <name>Cantrix</name>
     <message>
         <source>Sorry, %1 cannot be read (%2). This file is needed for Cantrix to run</source>
@@ -64,6 +103,18 @@
     <message>
         <source>Sorry, GX2Mod.dat is missing. This file is needed for Cantrix to run</source>
         <translation>GX2Mod.dat fehlt leider. Cantrix braucht diese Datei, um zu laufen</translation>
+    </message>
+    <message>
+        <source>1 modifier row was dropped with the category: Edit &gt; Undo brings it back.</source>
+        <translation>1 Modifikatorzeile fiel mit der Kategorie weg: Bearbeiten &gt; Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>%1 modifier rows were dropped with the category: Edit &gt; Undo brings them back.</source>
+        <translation>%1 Modifikatorzeilen fielen mit der Kategorie weg: Bearbeiten &gt; Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>The force &quot;%1&quot; is not a whole number from 1 upwards; the drain code takes it as typed.</source>
+        <translation>Die Kraftstufe „%1“ ist keine ganze Zahl ab 1; der Entzugscode nimmt sie so, wie sie eingegeben ist.</translation>
     </message>
 </context>
 <context>
@@ -312,6 +363,17 @@
     </message>
 </context>
 <context>
+    <name>FileUrl</name>
+    <message>
+        <source>%1 names a file on another computer, which cannot be opened here.</source>
+        <translation>%1 nennt eine Datei auf einem anderen Rechner, die hier nicht geöffnet werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 cannot name a file: it holds a NUL character (%00).</source>
+        <translation>%1 kann keine Datei nennen: Es enthält ein NUL-Zeichen (%00).</translation>
+    </message>
+</context>
+<context>
     <name>FrmOptions</name>
     <message>
         <source>Options</source>
@@ -348,6 +410,48 @@
     <message>
         <source>A new language shows when Cantrix next starts.</source>
         <translation>Eine neue Sprache gilt ab dem nächsten Start von Cantrix.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDocument</name>
+    <message>
+        <source>its tables hold more cells, or nest deeper, than the viewer lays out promptly</source>
+        <translation>ihre Tabellen haben mehr Zellen oder sind tiefer verschachtelt, als die Anzeige zügig setzen kann</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>its elements nest deeper than %1 levels</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it holds more tables, table cells and lists, or nests its tables deeper, than the viewer lays out promptly</source>
+        <translation>sie enthält mehr Tabellen, Tabellenzellen und Listen oder verschachtelt ihre Tabellen tiefer, als die Anzeige zügig setzen kann</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>sie ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>it is not in the help page&apos;s folder %1</source>
+        <translation>sie liegt nicht im Ordner der Hilfeseite %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <source>The help page %1 is not shown: %2.</source>
+        <translation>Die Hilfeseite %1 wird nicht angezeigt: %2.</translation>
     </message>
 </context>
 <context>
@@ -530,12 +634,40 @@
         <source>Delete or Remove takes the selected row off the spell.</source>
         <translation>Entf oder Entfernen nimmt die gewählte Zeile aus dem Zauber.</translation>
     </message>
+    <message>
+        <source>Spell Not Opened</source>
+        <translation>Zauber nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Spell &amp;Book...</source>
+        <translation>Zauberb&amp;uch...</translation>
+    </message>
+    <message>
+        <source>Rebuild Under &amp;Today&apos;s Rules</source>
+        <translation>Nach den &amp;heutigen Regeln neu aufbauen</translation>
+    </message>
 </context>
 <context>
     <name>MenuCommands</name>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -561,10 +693,55 @@
     </message>
 </context>
 <context>
+    <name>RebuildCommand</name>
+    <message>
+        <source>Rebuilt under today&apos;s rules: the drain code stays %1.</source>
+        <translation>Nach den heutigen Regeln neu aufgebaut: Der Entzugscode bleibt %1.</translation>
+    </message>
+    <message>
+        <source>Under today&apos;s rules the drain code stays %1.</source>
+        <translation>Nach den heutigen Regeln bleibt der Entzugscode %1.</translation>
+    </message>
+    <message>
+        <source>Under today&apos;s rules the drain code is %1; it was %2.</source>
+        <translation>Nach den heutigen Regeln ist der Entzugscode %1; er war %2.</translation>
+    </message>
+    <message>
+        <source>Not found under today&apos;s rules, and left out:</source>
+        <translation>Nach den heutigen Regeln nicht gefunden und weggelassen:</translation>
+    </message>
+</context>
+<context>
     <name>RecentSpells</name>
     <message>
         <source>%1 is no longer there; it was taken off the recent spells.</source>
         <translation>%1 ist nicht mehr vorhanden; die Datei wurde aus den zuletzt geöffneten Zaubern entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a spell; it was taken off the recent spells.</source>
+        <translation>%1 ist ein Ordner, kein Zauber; er wurde aus den zuletzt geöffneten Zaubern entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file but a pipe or a device; it was taken off the recent spells.</source>
+        <translation>%1 ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät; es wurde aus den zuletzt geöffneten Zaubern entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>Replace File?</source>
+        <translation>Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it with this spell?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei durch diesen Zauber ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>RulesChangeNotice</name>
+    <message>
+        <source>%1 has changed: the lists on screen are from the earlier rules. Rules &gt; Rebuild Under Today&apos;s Rules chooses the spell again under the new ones.</source>
+        <translation>%1 wurde geändert: Die Listen auf dem Bildschirm stammen aus den früheren Regeln. Regeln &gt; Nach den heutigen Regeln neu aufbauen wählt den Zauber unter den neuen Regeln erneut.</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1183,14 @@ So beheben Sie es: %4</translation>
         <source>Rules: %1 problems</source>
         <translation>Regeln: %1 Probleme</translation>
     </message>
+    <message>
+        <source>Rules data: checking...</source>
+        <translation>Regeldaten: werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Rules: checking...</source>
+        <translation>Regeln: Prüfung...</translation>
+    </message>
 </context>
 <context>
     <name>ShellCommands</name>
@@ -1021,6 +1206,171 @@ So beheben Sie es: %4</translation>
         <source>CTXhelp.htm</source>
         <extracomment>File name of the help page written in this language, delivered beside the program.</extracomment>
         <translation>CTXhelp.de.htm</translation>
+    </message>
+</context>
+<context>
+    <name>SpellBook</name>
+    <message>
+        <source>there is no such folder</source>
+        <translation>diesen Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is no folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read</source>
+        <translation>der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the rules data file cannot be read</source>
+        <translation>die Regeldatei kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>SpellBookModel</name>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spells have another drain code under today&apos;s rules</source>
+        <translation>%1 von %2 Zaubern haben nach den heutigen Regeln einen anderen Entzugscode</translation>
+    </message>
+    <message>
+        <source> (%1 other files passed over: not named .xml)</source>
+        <translation> (%1 andere Dateien übergangen: ihr Name endet nicht auf .xml)</translation>
+    </message>
+    <message>
+        <source>Not found under today&apos;s rules: %1</source>
+        <translation>Nach den heutigen Regeln nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraftstufe</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Drain as saved</source>
+        <translation>Entzug wie gespeichert</translation>
+    </message>
+    <message>
+        <source>Drain today</source>
+        <translation>Entzug heute</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SpellBookWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Spell Book</source>
+        <translation>Zauberbuch</translation>
+    </message>
+    <message>
+        <source>Filter by name, category, type or modifier</source>
+        <translation>Nach Name, Kategorie, Typ oder Modifikator filtern</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Paper for printing and PDF</source>
+        <translation>Papier für Druck und PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;HTML...</source>
+        <translation>Als &amp;HTML exportieren...</translation>
+    </message>
+    <message>
+        <source>Spell Book Folder</source>
+        <translation>Ordner des Zauberbuchs</translation>
+    </message>
+    <message>
+        <source>Printing the spell book...</source>
+        <translation>Das Zauberbuch wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Export Spell Book as PDF</source>
+        <translation>Zauberbuch als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export Spell Book as HTML</source>
+        <translation>Zauberbuch als HTML exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <translation>Webseiten (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Drawing the spell book...</source>
+        <translation>Das Zauberbuch wird gezeichnet...</translation>
+    </message>
+    <message>
+        <source>Spell Book Not Exported</source>
+        <translation>Zauberbuch nicht exportiert</translation>
+    </message>
+    <message>
+        <source>The spell book could not be written to %1: %2.</source>
+        <translation>Das Zauberbuch konnte nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 files...</source>
+        <translation>%1 Dateien werden gelesen...</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1414,10 @@ So beheben Sie es: %4</translation>
         <source>Web pages (*.html *.htm)</source>
         <translation>Webseiten (*.html *.htm)</translation>
     </message>
+    <message>
+        <source>Spell card exported to %1.</source>
+        <translation>Zauberkarte nach %1 exportiert.</translation>
+    </message>
 </context>
 <context>
     <name>SpellCardPages</name>
@@ -1085,14 +1439,6 @@ So beheben Sie es: %4</translation>
     <message>
         <source>Spell Not Saved</source>
         <translation>Zauber nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Replace File?</source>
-        <translation>Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it with this spell?</source>
-        <translation>%1 existiert bereits. Möchten Sie die Datei durch diesen Zauber ersetzen?</translation>
     </message>
     <message>
         <source>The spell could not be saved to %1: %2.</source>
@@ -1134,6 +1480,10 @@ So beheben Sie es: %4</translation>
         <source>Its earlier contents, kept while it was being saved, may be whole in %1.</source>
         <translation>Ihr bisheriger Inhalt, während des Speicherns aufbewahrt, liegt womöglich vollständig in %1.</translation>
     </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert unter %1.</translation>
+    </message>
 </context>
 <context>
     <name>SpellDocumentReader</name>
@@ -1156,6 +1506,22 @@ So beheben Sie es: %4</translation>
     <message>
         <source>The drain code shown is the one saved; the next change computes it with what is shown.</source>
         <translation>Der angezeigte Entzugscode ist der gespeicherte; die nächste Änderung berechnet ihn aus dem Angezeigten.</translation>
+    </message>
+    <message>
+        <source>category &quot;%1&quot;</source>
+        <translation>Kategorie „%1“</translation>
+    </message>
+    <message>
+        <source>type &quot;%1&quot;</source>
+        <translation>Typ „%1“</translation>
+    </message>
+    <message>
+        <source>%1 more categories or types</source>
+        <translation>%1 weitere Kategorien oder Typen</translation>
+    </message>
+    <message>
+        <source>row &quot;%1&quot;</source>
+        <translation>Zeile „%1“</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1561,72 @@ So beheben Sie es: %4</translation>
     <message>
         <source>The spell stays on screen: save it with File &gt; Save, or end the program again to leave it unsaved.</source>
         <translation>Der Zauber bleibt auf dem Bildschirm: Speichern Sie ihn mit Datei &gt; Speichern, oder beenden Sie das Programm erneut, um ihn ungespeichert zu lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>StepName</name>
+    <message>
+        <source>Open &apos;%1&apos;</source>
+        <translation>„%1“ öffnen</translation>
+    </message>
+    <message>
+        <source>Restore Last Spell</source>
+        <translation>Letzten Zauber wiederherstellen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Choose Category &apos;%1&apos;</source>
+        <translation>Kategorie „%1“ wählen</translation>
+    </message>
+    <message>
+        <source>Choose Type &apos;%1&apos;</source>
+        <translation>Typ „%1“ wählen</translation>
+    </message>
+    <message>
+        <source>Add Modifier &apos;%1&apos;</source>
+        <translation>Modifikator „%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Modifier &apos;%1&apos;</source>
+        <translation>Modifikator „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Change Modifier &apos;%1&apos;</source>
+        <translation>Modifikator „%1“ ändern</translation>
+    </message>
+    <message>
+        <source>Name Change</source>
+        <translation>Namensänderung</translation>
+    </message>
+    <message>
+        <source>Force Change</source>
+        <translation>Änderung der Kraftstufe</translation>
+    </message>
+    <message>
+        <source>Description Change</source>
+        <translation>Änderung der Beschreibung</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>sie ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not used (%2): the program runs with default settings and leaves it alone.</source>
+        <translation>Die Einstellungsdatei %1 wird nicht verwendet (%2): Das Programm läuft mit den Standardeinstellungen und lässt sie unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1693,13 @@ So beheben Sie es: %4</translation>
     <message>
         <source>the program refuses this file until its errors are mended</source>
         <translation>das Programm weist diese Datei zurück, bis ihre Fehler behoben sind</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Spell Not Opened</source>
+        <translation>Zauber nicht geöffnet</translation>
     </message>
 </context>
 </TS>
