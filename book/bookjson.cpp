@@ -2,29 +2,13 @@
 
 #include <QStringList>
 
+#include "files/jsontext.h"
+
 namespace BookJson {
 
 QString string(QStringView text)
 {
-    QString quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += u'"';
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"': quoted += QLatin1String("\\\""); break;
-        case u'\\': quoted += QLatin1String("\\\\"); break;
-        case u'\n': quoted += QLatin1String("\\n"); break;
-        case u'\r': quoted += QLatin1String("\\r"); break;
-        case u'\t': quoted += QLatin1String("\\t"); break;
-        default:
-            if (c.unicode() < 0x20)
-                quoted += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
-            else
-                quoted += c;
-        }
-    }
-    quoted += u'"';
-    return quoted;
+    return JsonText::quoted(text);
 }
 
 namespace {

@@ -2,34 +2,11 @@
 
 #include <QStringDecoder>
 
+#include "files/jsontext.h"
+
 namespace CheckPrinter {
 
 namespace {
-
-// A JSON string. Written here rather than through QJsonDocument, which builds a document for
-// every value and made printing a file of a million findings several times slower.
-QString json(QStringView text)
-{
-    QString quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += u'"';
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"': quoted += QLatin1String("\\\""); break;
-        case u'\\': quoted += QLatin1String("\\\\"); break;
-        case u'\n': quoted += QLatin1String("\\n"); break;
-        case u'\r': quoted += QLatin1String("\\r"); break;
-        case u'\t': quoted += QLatin1String("\\t"); break;
-        default:
-            if (c.unicode() < 0x20)
-                quoted += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
-            else
-                quoted += c;
-        }
-    }
-    quoted += u'"';
-    return quoted;
-}
 
 // JSON text is UTF-8: a name in other bytes is given as it is shown.
 QString jsonName(const QByteArray &nativeName)
@@ -61,7 +38,7 @@ void JsonPrinter::begin()
 
 void JsonPrinter::beginFile(const QByteArray &nativeName)
 {
-    m_out << (m_firstFile ? "\n" : ",\n") << "{\"file\": " << json(jsonName(nativeName)) << ", \"diagnostics\": [";
+    m_out << (m_firstFile ? "\n" : ",\n") << "{\"file\": " << JsonText::quoted(jsonName(nativeName)) << ", \"diagnostics\": [";
     m_firstFile = false;
     m_firstDiagnostic = true;
 }
@@ -72,7 +49,7 @@ void JsonPrinter::found(const RulesCheck::Diagnostic &diagnostic)
           << ", \"column\": " << diagnostic.column
           << ", \"severity\": \"" << RulesCheck::severityName(diagnostic.severity())
           << "\", \"code\": \"" << RulesCheck::kindName(diagnostic.kind)
-          << "\", \"message\": " << json(diagnostic.message) << ", \"hint\": " << json(diagnostic.hint) << '}';
+          << "\", \"message\": " << JsonText::quoted(diagnostic.message) << ", \"hint\": " << JsonText::quoted(diagnostic.hint) << '}';
     m_firstDiagnostic = false;
 }
 
@@ -80,7 +57,7 @@ void JsonPrinter::endFile(const RulesCheck::Report &report)
 {
     m_out << "], \"readable\": " << (report.readable ? "true" : "false");
     if (!report.readable) {
-        m_out << ", \"error\": " << json(report.error) << '}';
+        m_out << ", \"error\": " << JsonText::quoted(report.error) << '}';
         return;
     }
     m_out << ", \"encoding\": "
