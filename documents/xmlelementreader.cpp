@@ -103,8 +103,15 @@ XmlAttributeList attributesOf(const QXmlStreamReader &reader, NameStrings &names
     QList<XmlAttributeList::Attribute> attributes;
     const QXmlStreamAttributes found = reader.attributes();
     attributes.reserve(found.size());
-    for (const QXmlStreamAttribute &attribute : found)
-        attributes.append({names(attribute.qualifiedName()), attribute.value().toString()});
+    for (const QXmlStreamAttribute &attribute : found) {
+        QString value = attribute.value().toString();
+        // An entity reference that no declaration resolves is kept as written, and the reader
+        // does not look at the characters of its name: a control character XML forbids can
+        // arrive that way. It is left out, as a save leaves it out, so the spell on screen is
+        // the spell its document keeps.
+        value.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
+        attributes.append({names(attribute.qualifiedName()), std::move(value)});
+    }
     return XmlAttributeList(std::move(attributes));
 }
 
