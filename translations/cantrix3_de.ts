@@ -118,6 +118,53 @@
     </message>
 </context>
 <context>
+    <name>CantrixBook</name>
+    <message>
+        <source>passed over, not named .xml: %1</source>
+        <translation>übergangen, da nicht auf .xml endend: %1</translation>
+    </message>
+    <message>
+        <source>(kept)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message>
+        <source>not found: </source>
+        <translation>nicht gefunden: </translation>
+    </message>
+    <message>
+        <source>Rebuilds spell documents under the rules data file as it is now and says which spells it changes.</source>
+        <translation>Baut Zauberdokumente nach der Regeldatei in ihrem jetzigen Stand neu auf und nennt die Zauber, die sich dabei ändern.</translation>
+    </message>
+    <message>
+        <source>The rules data file (default: GX2Mod.dat beside the program).</source>
+        <translation>Die Regeldatei (Vorgabe: GX2Mod.dat neben dem Programm).</translation>
+    </message>
+    <message>
+        <source>Print the spells as one JSON document.</source>
+        <translation>Die Zauber als ein JSON-Dokument ausgeben.</translation>
+    </message>
+    <message>
+        <source>Write the spells as a book: a PDF document.</source>
+        <translation>Die Zauber als Buch schreiben: ein PDF-Dokument.</translation>
+    </message>
+    <message>
+        <source>Write the spells as a book: a web page.</source>
+        <translation>Die Zauber als Buch schreiben: eine Webseite.</translation>
+    </message>
+    <message>
+        <source>Spell document, or folder of them.</source>
+        <translation>Zauberdokument oder Ordner mit Zauberdokumenten.</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be written (%1)</source>
+        <translation>kann nicht geschrieben werden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Compose spells under the spell-design rules and see their drain code.</source>

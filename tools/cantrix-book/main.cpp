@@ -19,15 +19,17 @@
 #include "book/bookjson.h"
 #include "book/spellbook.h"
 #include "rulescheck/rulescheck.h"
+#include "translations/programlanguage.h"
 
 namespace {
 
 enum ExitStatus { Kept = 0, Touched = 1, Failed = 2 };
 
-QString tr(const char *text)
+// The context of the command's own texts in the translations.
+struct CantrixBook
 {
-    return QCoreApplication::translate("cantrix-book", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CantrixBook)
+};
 
 QString shown(const QString &text)
 {
@@ -56,7 +58,7 @@ QList<BookEntry> gather(const QStringList &arguments, QStringList &paths, QTextS
             unlisted.append(folder);
         }
         if (skipped > 0)
-            err << shown(argument) << ": " << tr("passed over, not named .xml: %1").arg(skipped) << '\n';
+            err << shown(argument) << ": " << CantrixBook::tr("passed over, not named .xml: %1").arg(skipped) << '\n';
         paths.append(found);
     }
     return unlisted;
@@ -66,11 +68,11 @@ void printLine(QTextStream &out, const BookEntry &entry)
 {
     out << shown(entry.file) << ": " << shown(entry.name) << ": ";
     if (entry.savedDrain == entry.drain)
-        out << shown(entry.drain) << ' ' << tr("(kept)");
+        out << shown(entry.drain) << ' ' << CantrixBook::tr("(kept)");
     else
         out << shown(entry.savedDrain) << " -> " << shown(entry.drain);
     if (!entry.notFound.isEmpty())
-        out << "; " << tr("not found: ") << shown(entry.notFound.join(QLatin1String(", ")));
+        out << "; " << CantrixBook::tr("not found: ") << shown(entry.notFound.join(QLatin1String(", ")));
     out << '\n';
 }
 
@@ -91,25 +93,26 @@ int main(int argc, char *argv[])
         paper ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("cantrix-book"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CANTRIX_BOOK_VERSION));
+    ProgramLanguage::install(*app, QLocale::system());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Rebuilds spell documents under the rules data file as it is now and says which spells it changes."));
+        CantrixBook::tr("Rebuilds spell documents under the rules data file as it is now and says which spells it changes."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption rulesOption(QStringLiteral("rules"),
-                                         tr("The rules data file (default: GX2Mod.dat beside the program)."),
+                                         CantrixBook::tr("The rules data file (default: GX2Mod.dat beside the program)."),
                                          QStringLiteral("FILE"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), tr("Print the spells as one JSON document."));
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"), tr("Write the spells as a book: a PDF document."),
+    const QCommandLineOption jsonOption(QStringLiteral("json"), CantrixBook::tr("Print the spells as one JSON document."));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), CantrixBook::tr("Write the spells as a book: a PDF document."),
                                        QStringLiteral("OUT"));
-    const QCommandLineOption htmlOption(QStringLiteral("html"), tr("Write the spells as a book: a web page."),
+    const QCommandLineOption htmlOption(QStringLiteral("html"), CantrixBook::tr("Write the spells as a book: a web page."),
                                         QStringLiteral("OUT"));
     parser.addOption(rulesOption);
     parser.addOption(jsonOption);
     parser.addOption(pdfOption);
     parser.addOption(htmlOption);
-    parser.addPositionalArgument(QStringLiteral("PATH"), tr("Spell document, or folder of them."),
+    parser.addPositionalArgument(QStringLiteral("PATH"), CantrixBook::tr("Spell document, or folder of them."),
                                  QStringLiteral("PATH..."));
 
     QTextStream out(stdout);
@@ -136,7 +139,7 @@ int main(int argc, char *argv[])
                                                         : RulesFile::pathIn(QCoreApplication::applicationDirPath());
     const RulesFile::Contents rules = RulesFile::load(rulesPath);
     if (!rules.ok) {
-        err << shown(rulesPath) << ": error: " << tr("cannot be read (%1)").arg(rules.error) << '\n';
+        err << shown(rulesPath) << ": error: " << CantrixBook::tr("cannot be read (%1)").arg(rules.error) << '\n';
         return Failed;
     }
 
@@ -163,7 +166,7 @@ int main(int argc, char *argv[])
     std::copy_if(entries.cbegin(), entries.cend(), std::back_inserter(spells), [](const BookEntry &e) { return e.isSpell(); });
     const auto written = [&err](const QString &path, const std::optional<QString> &failed) {
         if (failed)
-            err << shown(path) << ": error: " << tr("cannot be written (%1)").arg(*failed) << '\n';
+            err << shown(path) << ": error: " << CantrixBook::tr("cannot be written (%1)").arg(*failed) << '\n';
         return !failed;
     };
     bool wrote = true;

@@ -39,10 +39,15 @@ class TestCantrixBook final : public QObject
 private:
     QTemporaryDir m_dir;
 
-    std::pair<int, QString> run(const QStringList &arguments)
+    std::pair<int, QString> run(const QStringList &arguments, const QString &locale = {})
     {
         QProcess process;
         process.setWorkingDirectory(m_dir.path());
+        if (!locale.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LC_ALL"), locale);
+            process.setProcessEnvironment(environment);
+        }
         process.start(QStringLiteral(CANTRIX_BOOK_PROGRAM), arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return {-1, QString()};
@@ -69,21 +74,25 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("locale");
         QTest::newRow("kept") << QStringList{"--rules", "GX2Mod.dat", "spells/bolt.xml"} << 0
-                              << "spells/bolt.xml: Bolt: [(4/2) +4] M (kept)\n";
+                              << "spells/bolt.xml: Bolt: [(4/2) +4] M (kept)\n" << QString();
+        QTest::newRow("kept, in German") << QStringList{"--rules", "GX2Mod.dat", "spells/bolt.xml"} << 0
+                                         << "spells/bolt.xml: Bolt: [(4/2) +4] M (unverändert)\n" << "de_DE.UTF-8";
         QTest::newRow("changed, row gone") << QStringList{"--rules", "house.dat", "spells"} << 1
-                                           << "spells/bolt.xml: Bolt: [(4/2) +4] M -> [(4/2) +4] S; not found: row \"Area effect\"\n";
+                                           << "spells/bolt.xml: Bolt: [(4/2) +4] M -> [(4/2) +4] S; not found: row \"Area effect\"\n" << QString();
         QTest::newRow("input unreadable") << QStringList{"--rules", "GX2Mod.dat", "spells", "gone.xml"} << 2
-                                          << "spells/bolt.xml: Bolt: [(4/2) +4] M (kept)\n";
-        QTest::newRow("rules unreadable") << QStringList{"--rules", "gone.dat", "spells"} << 2 << "";
-        QTest::newRow("no path") << QStringList{"--rules", "GX2Mod.dat"} << 2 << "";
+                                          << "spells/bolt.xml: Bolt: [(4/2) +4] M (kept)\n" << QString();
+        QTest::newRow("rules unreadable") << QStringList{"--rules", "gone.dat", "spells"} << 2 << "" << QString();
+        QTest::newRow("no path") << QStringList{"--rules", "GX2Mod.dat"} << 2 << "" << QString();
     }
     void exitStatus()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, printed);
-        const auto [code, out] = run(arguments);
+        QFETCH(QString, locale);
+        const auto [code, out] = run(arguments, locale);
         QCOMPARE(code, status);
         QCOMPARE(out, printed);
     }
