@@ -19,10 +19,17 @@ LineEditMirror::LineEditMirror(TextControl &model, QLineEdit *widget, QObject *p
         if (!heldBack())
             showModel();
     });
-    // textEdited() reports the user's typing only, never a setText() from code.
+    // Not textEdited(), which reports typing only: a screen reader or dictation sets the whole
+    // text through the accessibility interface, and that is the user's edit too.
     if (!m_widget->isReadOnly())
-        connect(m_widget, &QLineEdit::textEdited, &m_model, &TextControl::setText);
+        connect(m_widget, &QLineEdit::textChanged, this, &LineEditMirror::userEdited);
     showModel();
+}
+
+void LineEditMirror::userEdited(const QString &text)
+{
+    if (!m_showing)
+        m_model.setText(text);
 }
 
 void LineEditMirror::showModel()
@@ -30,6 +37,7 @@ void LineEditMirror::showModel()
     const QString text = m_model.text();
     if (m_widget->text() == text)
         return;
+    const QScopedValueRollback showing(m_showing, true);
     const int cursor = m_widget->cursorPosition();
     m_widget->setText(text);
     m_widget->setCursorPosition(std::min(cursor, int(text.size())));

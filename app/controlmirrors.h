@@ -45,9 +45,11 @@ public:
 
 private:
     void showModel() override;
+    void userEdited(const QString &text);
 
     TextControl &m_model;
     QLineEdit *m_widget;
+    bool m_showing = false;
 };
 
 // A text field of several lines.

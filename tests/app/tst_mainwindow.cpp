@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QTest>
 #include <QTableView>
 #include <QWheelEvent>
@@ -319,6 +320,9 @@ private slots:
         QTest::keyClick(name, Qt::Key_R);
         QCOMPARE(f.cantrix.NameText.text(), QStringLiteral("Spark"));
         QCOMPARE(name->cursorPosition(), 4);
+        // A screen reader or dictation replaces the text through the accessibility interface.
+        QAccessible::queryAccessibleInterface(name)->editableTextInterface()->replaceText(0, 5, "Fireball");
+        QCOMPARE(f.cantrix.NameText.text(), QStringLiteral("Fireball"));
 
         auto *description = f.widget<QPlainTextEdit>("DescriptionText");
         QTest::keyClicks(description, "Hot");
