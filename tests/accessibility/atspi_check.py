@@ -1,10 +1,12 @@
 """Walks a running program's accessibility tree over AT-SPI, as a screen reader does.
 
 atspi_check.py program   Cantrix3: every focusable control named and of its role; a spell
-                         composed through the bus, its drain code read back.
+                         composed through the bus, its drain code read back, and saved through
+                         File > Save and the file dialog.
 atspi_check.py slider    slider-host: every focusable control named; each slider's value read
                          as a number, and set.
 """
+import os
 import re
 import subprocess
 import sys
@@ -134,6 +136,45 @@ def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
 
+def first(accessible, role, named):
+    """The first descendant of `role` whose spoken name `named` accepts."""
+    found = next((a for a in descendants(accessible)
+                  if a.getRoleName() == role and named(spoken_name(a))), None)
+    if found is None:
+        fail("no such %s in %r" % (role, accessible.name))
+    return found
+
+
+def start_modal(item):
+    """Activates `item`, whose command opens a modal dialog. Qt answers an action only once the
+    command returns, which is when its dialog closes: the answer is not waited for."""
+    from gi.repository import GLib
+    pyatspi.setTimeout(800, 0)
+    try:
+        item.queryAction().doAction(0)
+    except GLib.GError:
+        pass
+    finally:
+        pyatspi.setTimeout(800, 15000)
+
+
+def save_as(app, path):
+    """File > Save through the menu bar's entry, and the file dialog answered through its
+    fields and buttons."""
+    bar = first(app[0], "menu bar", lambda name: True)
+    file_menu = first(bar, "menu item", lambda name: name == "File")
+    start_modal(first(file_menu, "menu item", lambda name: name == "Save"))
+
+    def dialog():
+        app.clearCache()
+        return next((frame for frame in app if frame is not None and frame.getRoleName() == "dialog"
+                     and frame.getState().contains(pyatspi.STATE_SHOWING)), None)
+    chooser = wait_for("the file dialog", dialog)
+    first(chooser, "text", lambda name: name.startswith("File name")).queryEditableText().setTextContents(path)
+    first(chooser, "push button", lambda name: name == "Save").queryAction().doAction(0)
+    wait_for("the spell saved in " + path, lambda: os.path.exists(path))
+
+
 def check_program(app):
     named = check_named(app, {
         "Spell Name": "text", "Force": "text", "Category": "combo box", "Type": "combo box",
@@ -183,6 +224,15 @@ def check_program(app):
         fail("the drain field reads %r, not a drain code" % drain)
     if not named["Drain"].description:
         fail("the drain field has no description (its breakdown)")
+
+    path = os.path.join(os.environ["HOME"], "fireball.xml")
+    save_as(app, path)
+    with open(path, encoding="utf-8") as saved:
+        document = saved.read()
+    for part in (r"name=[\"']Fireball[\"']", re.escape(drain)):
+        if not re.search(part, document):
+            fail("the saved spell lacks %r:\n%s" % (part, document))
+    wait_for("the file named in the title", lambda: "fireball.xml" in app[0].name)
 
 
 def check_slider(app):
