@@ -7,6 +7,7 @@
 
 #include "book/spellbook.h"
 #include "book/spellbookmodel.h"
+#include "tests/support/ordinaryuser.h"
 #include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "windowmodel/cantrix.h"
@@ -25,6 +26,7 @@ private slots:
         QTest::newRow("web page") << "page" << "not a spell document";
         QTest::newRow("no XML at all") << "text" << "not well-formed XML";
         QTest::newRow("a folder named .xml") << "folder" << "";
+        QTest::newRow("unreadable") << "unreadable" << "Permission denied";
     }
     void oddFilesAreListedWithTheirReason()
     {
@@ -42,13 +44,17 @@ private slots:
         else
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kind == "page" ? "<html/>" : "plain text") > 0);
         file.close();
+        if (kind == "unreadable")
+            QVERIFY(file.setPermissions({}));
 
+        // Read as an ordinary user, whom the permission bits stop.
+        QVERIFY(OrdinaryUser::take(dir.path()));
         qsizetype skipped = 0;
         QString error;
         const QStringList paths = SpellBook::candidates(dir.path(), &skipped, &error);
         RulesFile::Contents rules;
         rules.ok = true;
-        const QList<BookEntry> book = SpellBook::readAll(paths, rules);
+        const QList<BookEntry> book = OrdinaryUser::run([&] { return SpellBook::readAll(paths, rules); });
         // A folder is no file of the book: passed over and counted.
         if (reason.isEmpty()) {
             QVERIFY(book.isEmpty());
