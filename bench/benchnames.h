@@ -26,6 +26,8 @@ inline constexpr auto loadEach = "LoadSpell x10000";
 inline constexpr auto bookFill = "Book fill+rebuild";
 inline constexpr auto bookCommand = "cantrix-book";
 inline constexpr auto bookPdf = "Book PDF 1000 cards";
+// A folder of 100,000 files none of which is a spell, listed and read.
+inline constexpr auto bookNonSpells = "Book 100000 non-spells";
 inline constexpr auto open = "Open";
 
 // The label of the rules data file that ships with the program.
@@ -83,6 +85,8 @@ inline constexpr Comparison comparisons[] = {
     {bookFill, loadEach, 0, 2000000, true},
     {bookCommand, loadEach, 0, 2000000, true},
     {bookPdf, nullptr, 0, 20000000, true},
+    // Files that are no spells are listed with their reason within the bound of any input.
+    {bookNonSpells, nullptr, 0, 5000000, true},
 };
 
 // Every handler on the bundled file answers within this many microseconds.
