@@ -43,8 +43,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     RatioReporter reporter;
-    // Every path is made absolute before any scene starts: a scene's StartDesign makes its own
-    // program folder the current one, which relative paths would then be read against.
+    // Every path is made absolute at once: the scenes copy the rules into program folders of
+    // their own and hand the paths on, so nothing may depend on the folder the run started in.
     QList<std::pair<QString, QString>> rulesFiles;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
