@@ -2,16 +2,12 @@
 // OK and About again; Help Index and Exit reaching the desktop through the window model.
 #include <QApplication>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/mainwindow.h"
-#include "app/menucommands.h"
-#include "session/spellsession.h"
+#include "tests/app/programfixture.h"
 #include "controls/arbutton/arbutton.h"
 #include "windowmodel/cantrix.h"
-#include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
 
@@ -19,24 +15,9 @@ using RulesFixture::withTokens;
 
 namespace {
 
-struct Fixture
+struct Fixture : ProgramFixture
 {
-    QTemporaryDir dir;
-    RecordingPlatform platform;
-    QSettings settings;
-    SpellSession session{platform, settings};
-    Cantrix &cantrix = session.window();
-    MainWindow window{session};
-    MenuCommands commands{window, session};
-
-    Fixture()
-    {
-        platform.setProgramDirectory(dir.path());
-        RulesFixture::write(dir.path(), {withTokens("#Alpha", "+1"), withTokens("Plain", "+1"),
-                                         withTokens("]Mana", "")});
-        cantrix.Form_Load();
-        window.show();
-    }
+    Fixture() : ProgramFixture({withTokens("#Alpha", "+1"), withTokens("Plain", "+1"), withTokens("]Mana", "")}) {}
 };
 
 QList<QWidget *> aboutBoxes()

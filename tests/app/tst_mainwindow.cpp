@@ -19,7 +19,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QAccessible>
 #include <QTest>
 #include <QTableView>
@@ -29,13 +28,11 @@
 
 #include "app/listcontrolmodel.h"
 #include "app/mainwindow.h"
-#include "app/menucommands.h"
+#include "tests/app/programfixture.h"
 #include "app/spellbookwindow.h"
 #include "documents/spellcommands.h"
-#include "session/spellsession.h"
 #include "controls/arbutton/arbutton.h"
 #include "windowmodel/cantrix.h"
-#include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 #include "tests/support/testfiles.h"
 
@@ -90,24 +87,9 @@ QLabel *buddyOf(QWidget *field)
 }
 
 // The program directory, the model and its window, loaded and on screen.
-struct Fixture
+struct Fixture : ProgramFixture
 {
-    QTemporaryDir dir;
-    RecordingPlatform platform;
-    QSettings settings;
-    SpellSession session{platform, settings};
-    Cantrix &cantrix = session.window();
-    MainWindow window{session};
-    MenuCommands commands{window, session};
-
-    explicit Fixture(const QStringList &rules = testRules(), bool load = true)
-    {
-        platform.setProgramDirectory(dir.path());
-        RulesFixture::write(dir.path(), rules);
-        if (load)
-            cantrix.Form_Load();
-        window.show();
-    }
+    explicit Fixture(const QStringList &rules = testRules(), bool load = true) : ProgramFixture(rules, load) {}
 
     template <typename Widget>
     Widget *widget(const char *name)

@@ -5,16 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/mainwindow.h"
-#include "app/menucommands.h"
-#include "session/spellsession.h"
+#include "tests/app/programfixture.h"
 #include "windowmodel/cantrix.h"
-#include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
 using RulesFixture::withTokens;
@@ -32,23 +28,9 @@ const QStringList rulesWithThreeProblems{
 };
 const QStringList cleanRules{withTokens("]Mana", "+1"), withTokens("#Alpha", "+1DRT"), withTokens("Fireball", "+1")};
 
-struct Fixture
+struct Fixture : ProgramFixture
 {
-    QTemporaryDir dir;
-    RecordingPlatform platform;
-    QSettings settings;
-    SpellSession session{platform, settings};
-    Cantrix &cantrix = session.window();
-    MainWindow window{session};
-    MenuCommands commands{window, session};
-
-    explicit Fixture(const QStringList &rules)
-    {
-        platform.setProgramDirectory(dir.path());
-        RulesFixture::write(dir.path(), rules);
-        cantrix.Form_Load();
-        window.show();
-    }
+    explicit Fixture(const QStringList &rules) : ProgramFixture(rules) {}
 
     QString statusText() const
     {

@@ -8,45 +8,29 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
 #include "app/mainwindow.h"
-#include "app/menucommands.h"
-#include "session/spellsession.h"
+#include "tests/app/programfixture.h"
 #include "app/spellcardpages.h"
 #include "cards/spellcard.h"
 #include "windowmodel/cantrix.h"
-#include "tests/support/recordingplatform.h"
 #include "tests/support/rulesfixture.h"
 
 namespace {
 
 // The program directory with its rules, the model with a spell composed, and the window.
-struct Fixture
+struct Fixture : ProgramFixture
 {
-    QTemporaryDir dir;
-    RecordingPlatform platform;
-    QSettings settings;
-    SpellSession session{platform, settings};
-    Cantrix &cantrix = session.window();
-    MainWindow window{session};
-    MenuCommands commands{window, session};
-
     Fixture()
+        : ProgramFixture({RulesFixture::withTokens("#Combat", "+1"), RulesFixture::withTokens("Zap", "+3DRT"),
+                          RulesFixture::withTokens("]Mana", "+1")})
     {
-        platform.setProgramDirectory(dir.path());
-        RulesFixture::write(dir.path(), {RulesFixture::withTokens("#Combat", "+1"),
-                                         RulesFixture::withTokens("Zap", "+3DRT"),
-                                         RulesFixture::withTokens("]Mana", "+1")});
-        cantrix.Form_Load();
         cantrix.NameText.setText(QStringLiteral("Fire Bolt"));
         cantrix.DescriptionText.setText(QStringLiteral("A streak of heat."));
         cantrix.userDoubleClickModifier(0);
-        window.show();
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
