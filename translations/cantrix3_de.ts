@@ -462,8 +462,8 @@
 <context>
     <name>HelpDocument</name>
     <message>
-        <source>its tables hold more cells, or nest deeper, than the viewer lays out promptly</source>
-        <translation>ihre Tabellen haben mehr Zellen oder sind tiefer verschachtelt, als die Anzeige zügig setzen kann</translation>
+        <source>its tables hold more, or nest deeper, than the viewer lays out promptly</source>
+        <translation>ihre Tabellen enthalten mehr oder sind tiefer verschachtelt, als die Anzeige zügig setzen kann</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@ private slots:
         QTest::newRow("3,000 nested tables") << QByteArray("<table><tr><td>").repeated(3000) << QStringLiteral("is not shown");
         // The parser nests a table it makes up for each stray cell in the one before.
         QTest::newRow("made-up tables") << QByteArray("<td/><caption><td/></table>").repeated(20) << QStringLiteral("is not shown");
+        QTest::newRow("pages of text eight tables deep")
+            << QByteArray("<table><tr><td>").repeated(8) + QByteArray("<p>x</p>").repeated(2000) << QStringLiteral("is not shown");
+        QTest::newRow("the bundled help page")
+            << TestFiles::fileBytes(QStringLiteral(CANTRIX_SOURCE_DIR "/data/CTXhelp.htm")) << QStringLiteral("Getting started");
     }
 
     void helpPageIsShownWithoutWhatItMayNotRead()
