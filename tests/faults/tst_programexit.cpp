@@ -88,6 +88,41 @@ bool haveDisplayTools()
     return true;
 }
 
+// A copy of the program in `folder`, with the bundled rules beside it when `withRules`: it
+// looks for its rules beside itself.
+QString copyProgram(const QTemporaryDir &folder, bool withRules)
+{
+    const QString program = folder.filePath(QStringLiteral("Cantrix3"));
+    if (!QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program))
+        return QString();
+    const QString rules = QFileInfo(QStringLiteral(CANTRIX_PROGRAM)).dir().filePath(QStringLiteral("GX2Mod.dat"));
+    if (withRules && !QFile::copy(rules, folder.filePath(QStringLiteral("GX2Mod.dat"))))
+        return QString();
+    return program;
+}
+
+// Runs `script` with `arguments` on a virtual display of its own, with `home` as the user's
+// home, and gives the last line it printed, or why it could not run.
+QString runOnScreen(const char *script, const QString &home, const QStringList &arguments)
+{
+    const VirtualDisplay screen;
+    if (screen.display().isEmpty())
+        return screen.error();
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), screen.display());
+    environment.insert(QStringLiteral("HOME"), home);
+    for (const char *own : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        environment.remove(QLatin1String(own));
+    run.setProcessEnvironment(environment);
+    run.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"), QString::fromLatin1(script), QStringLiteral("sh")} + arguments);
+    if (!run.waitForFinished(120000))
+        return QStringLiteral("the script did not end");
+    return QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1) + u' '
+        + QString::fromLocal8Bit(run.readAllStandardError());
+}
+
 } // namespace
 
 class TestProgramExit : public QObject
@@ -107,31 +142,16 @@ private slots:
     {
         QFETCH(bool, symlinkLoop);
         QFETCH(QString, title);
-        for (const char *tool : {"Xvfb", "xdotool"}) {
-            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-                QSKIP("Xvfb or xdotool is not installed");
-        }
-        // A copy of the program in a folder of its own: it looks for its rules beside itself.
+        if (!haveDisplayTools())
+            QSKIP("Xvfb or xdotool is not installed");
         QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("Cantrix3"));
-        QVERIFY(QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program));
+        const QString program = copyProgram(folder, false);
+        QVERIFY(!program.isEmpty());
         if (symlinkLoop)
             QVERIFY(QFile::link(folder.filePath(QStringLiteral("GX2Mod.dat")), folder.filePath(QStringLiteral("GX2Mod.dat"))));
-
-        const VirtualDisplay screen;
-        QVERIFY2(!screen.display().isEmpty(), qPrintable(screen.error()));
-        QProcess run;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), screen.display());
-        environment.insert(QStringLiteral("HOME"), folder.path());
-        run.setProcessEnvironment(environment);
-        run.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString::fromLatin1(dismissAndReport), QStringLiteral("sh"),
-                                         program, title, folder.filePath(QStringLiteral("errors.txt"))});
-        QVERIFY(run.waitForFinished(120000));
-        const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
-        QVERIFY2(said == QStringLiteral("status 1"),
-                 qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
+        const QString said = runOnScreen(dismissAndReport, folder.path(),
+                                         {program, title, folder.filePath(QStringLiteral("errors.txt"))});
+        QVERIFY2(said.startsWith(QStringLiteral("status 1 ")), qPrintable(said));
     }
 
     // A pipe where the program reads a file at start-up would block it for good: the window
@@ -150,36 +170,19 @@ private slots:
         QSKIP("pipes in the file system are a Unix matter");
 #else
         QFETCH(QString, pipe);
-        for (const char *tool : {"Xvfb", "xdotool"}) {
-            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-                QSKIP("Xvfb or xdotool is not installed");
-        }
+        if (!haveDisplayTools())
+            QSKIP("Xvfb or xdotool is not installed");
         QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("Cantrix3"));
-        QVERIFY(QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program));
-        const QString programFolder = QFileInfo(QStringLiteral(CANTRIX_PROGRAM)).absolutePath();
-        QVERIFY(QFile::copy(programFolder + QStringLiteral("/GX2Mod.dat"), folder.filePath(QStringLiteral("GX2Mod.dat"))));
+        const QString program = copyProgram(folder, true);
+        QVERIFY(!program.isEmpty());
         const QString pipePath = folder.filePath(pipe);
         QVERIFY(QDir().mkpath(QFileInfo(pipePath).absolutePath()));
         QCOMPARE(::mkfifo(QFile::encodeName(pipePath).constData(), 0600), 0);
 
-        const VirtualDisplay screen;
-        QVERIFY2(!screen.display().isEmpty(), qPrintable(screen.error()));
-        QProcess run;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), screen.display());
-        environment.insert(QStringLiteral("HOME"), folder.path());
-        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        environment.remove(QStringLiteral("XDG_DATA_HOME"));
-        run.setProcessEnvironment(environment);
-        run.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString::fromLatin1(dismissAndReport), QStringLiteral("sh"),
-                                         program, QStringLiteral("Cantrix 3rd ed."),
-                                         folder.filePath(QStringLiteral("errors.txt")), QStringLiteral("ctrl+q")});
-        QVERIFY(run.waitForFinished(120000));
-        const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
-        QVERIFY2(said == QStringLiteral("status 0"),
-                 qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
+        const QString said = runOnScreen(dismissAndReport, folder.path(),
+                                         {program, QStringLiteral("Cantrix 3rd ed."),
+                                          folder.filePath(QStringLiteral("errors.txt")), QStringLiteral("ctrl+q")});
+        QVERIFY2(said.startsWith(QStringLiteral("status 0 ")), qPrintable(said));
 #endif
     }
 
@@ -188,27 +191,10 @@ private slots:
         if (!haveDisplayTools())
             QSKIP("Xvfb or xdotool is not installed");
         QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("Cantrix3"));
-        QVERIFY(QFile::copy(QStringLiteral(CANTRIX_PROGRAM), program));
-        const QString rules = QFileInfo(QStringLiteral(CANTRIX_PROGRAM)).dir().filePath(QStringLiteral("GX2Mod.dat"));
-        QVERIFY(QFile::copy(rules, folder.filePath(QStringLiteral("GX2Mod.dat"))));
-
-        const VirtualDisplay screen;
-        QVERIFY2(!screen.display().isEmpty(), qPrintable(screen.error()));
-        QProcess run;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), screen.display());
-        environment.insert(QStringLiteral("HOME"), folder.path());
-        for (const char *own : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            environment.remove(QLatin1String(own));
-        run.setProcessEnvironment(environment);
-        run.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString::fromLatin1(killAndRestore), QStringLiteral("sh"),
-                                         program, folder.filePath(QStringLiteral("errors.txt"))});
-        QVERIFY(run.waitForFinished(120000));
-        const QString said = QString::fromUtf8(run.readAllStandardOutput()).trimmed().section(u'\n', -1);
-        QVERIFY2(said == QStringLiteral("status 0"),
-                 qPrintable(said + u' ' + QString::fromLocal8Bit(run.readAllStandardError())));
+        const QString program = copyProgram(folder, true);
+        QVERIFY(!program.isEmpty());
+        const QString said = runOnScreen(killAndRestore, folder.path(), {program, folder.filePath(QStringLiteral("errors.txt"))});
+        QVERIFY2(said.startsWith(QStringLiteral("status 0 ")), qPrintable(said));
         // Only a spell brought back by Restore, with more typed into it, has the whole name.
         const QDir drafts(folder.filePath(QStringLiteral(".local/share/Cantrix/Cantrix3")));
         QByteArray kept;
